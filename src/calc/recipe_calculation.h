@@ -1,0 +1,87 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "calc/calc_message_list.h"
+#include "calc/calc_results.h"
+#include "calc/calc_status.h"
+#include "calc/ingredient_cells.h"
+#include "calc/recipe_fields.h"
+
+namespace mw {
+class PromptService;
+}
+
+namespace mw::calc {
+
+class HopUtilizationTable;
+
+// The recipe form's calculations: the five predictions of the current recipe,
+// the calculation message list they fill and the status they leave. It reads
+// the recipe through its fields and its ingredient cells, looks hop
+// utilization up in the document's table, and raises message boxes through
+// the prompt service.
+class RecipeCalculation {
+public:
+    RecipeCalculation(const RecipeFields& recipe, IngredientCells& cells,
+                      const HopUtilizationTable& utilization, PromptService& prompts);
+
+    // The "DisplayWarnings" setting, read when the form is created.
+    void setDisplayWarnings(bool display) { m_displayWarnings = display; }
+    // Called whenever a calculation changes a cell of the recipe.
+    void setModifiedHandler(std::function<void()> handler) { m_onModified = std::move(handler); }
+
+    const CalcResults& results() const { return m_results; }
+    const CalcMessageList& messages() const { return m_messages; }
+    CalcStatus status() const { return m_status; }
+
+    // A recipe was entered: the status reads "Not Done" until the next full
+    // recalculation. The results are kept.
+    void enterRecipe() { m_status = CalcStatus::NotDone; }
+    // A new recipe was started or changes were discarded.
+    void clearResults() { m_results.clear(); }
+
+    // Predicted original gravity from kits, extracts, grains and fermentable
+    // adjuncts; efficiency applies to grains only.
+    void CalcOriginalGravity();
+    // IBU and HBU of one hop row (numbered from 1), written into its cells when
+    // their texts change. `unitChanging`: the row's unit cell still shows the
+    // unit being replaced.
+    void CalcHopRow(int row, bool unitChanging);
+    // Every hop row, then the totals (kit and extract HBU count in the HBU).
+    void CalcBitterness();
+    void CalcAlcohol();
+    void CalcColor();
+
+    // Clears the message list, runs gravity, bitterness, alcohol and colour in
+    // this order and sets the status; with `announce`, message 12 when there
+    // are messages and warnings are displayed.
+    void RecalculateRecipe(bool announce);
+    // The "Msgs" button: recalculates; true when the messages window should
+    // open, otherwise message 13 (when warnings are displayed).
+    bool ShowCalcMessages();
+
+private:
+    double number(Sheet sheet, int row, int column) const;
+    std::string text(Sheet sheet, int row, int column) const;
+    void append(int messageNumber);
+    void appendRow(int messageNumber, std::string_view arg1, std::string_view arg2, int row);
+    // Writes a cell only when its text differs from `oldText`; true if written.
+    bool writeIfChanged(int row, int column, const std::string& newText,
+                        const std::string& oldText);
+
+    const RecipeFields& m_recipe;
+    IngredientCells& m_cells;
+    const HopUtilizationTable& m_utilization;
+    PromptService& m_prompts;
+    std::function<void()> m_onModified;
+    bool m_displayWarnings = true;
+
+    CalcResults m_results;
+    CalcMessageList m_messages;
+    CalcStatus m_status = CalcStatus::NotDone;
+};
+
+}  // namespace mw::calc

@@ -1,0 +1,74 @@
+#include "calc/solver_support.h"
+
+#include <cmath>
+
+#include "resources/message_catalogue.h"
+#include "resources/number_text.h"
+
+namespace mw::calc {
+
+namespace {
+constexpr int kMsgNotANumber = 1001;
+constexpr int kMsgNotAWholeNumber = 1002;
+constexpr int kMsgTooLarge = 1005;
+}  // namespace
+
+int SolveOutcome::refusal() const {
+    for (const SolverMessage& m : messages) {
+        if (m.icon == PromptIcon::Exclamation) {
+            return m.number;
+        }
+    }
+    return 0;
+}
+
+void zeroIfEmpty(std::string& text) {
+    if (text.empty()) {
+        text.assign(1, '0');
+    }
+}
+
+std::optional<double> readNumberField(const std::string& text, std::string_view name, int field,
+                                      SolveOutcome& outcome) {
+    std::optional<double> value = parseNumber(text);
+    if (!value) {
+        refuse(outcome, kMsgNotANumber, formatMessage(kMsgNotANumber, name, text));
+        outcome.focusField = field;
+    }
+    return value;
+}
+
+std::optional<int> readWholeField(const std::string& text, std::string_view name, int field,
+                                  SolveOutcome& outcome) {
+    std::optional<int> value = parseInteger(text);
+    if (!value) {
+        refuse(outcome, kMsgNotAWholeNumber, formatMessage(kMsgNotAWholeNumber, name, text));
+        outcome.focusField = field;
+    }
+    return value;
+}
+
+void refuse(SolveOutcome& outcome, int number, std::string text) {
+    outcome.messages.push_back({number, std::move(text), PromptIcon::Exclamation});
+}
+
+void refuse(SolveOutcome& outcome, int number) {
+    refuse(outcome, number, std::string(catalogueText(number)));
+}
+
+double roundedWith(int formatId, double value) {
+    return leadingNumber(formatNumber(formatId, value));
+}
+
+bool resultShowable(SolveOutcome& outcome, std::string_view unknownName,
+                    std::initializer_list<double> values) {
+    for (double v : values) {
+        if (!std::isfinite(v)) {
+            refuse(outcome, kMsgTooLarge, formatMessage(kMsgTooLarge, unknownName));
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace mw::calc

@@ -1,0 +1,482 @@
+// The message catalogue: every numbered text of the program, held once.
+// Texts are kept exactly, including double blanks, trailing blanks, tabs,
+// carriage returns and the odd spelling slip the program has always shown.
+// Numbers above 1000 are messages added for cases the older texts never covered.
+// Keep the table sorted by number; a test checks it.
+
+#include "resources/catalogue_entries.h"
+
+namespace mw {
+
+const CatalogueEntry kCatalogueEntries[] = {
+    // main frame title and document type description (title, file filter, file type names)
+    {1, "Maltwise Calculator\nMaltwise\nMaltwise Database\nMaltwise Databases (*.mdb)\n.MDB\nMaltwise.Calculator.1\nMaltwise Calculator  Database"},
+    // document template of the recipe form window (window title first)
+    {2, "Recipe Form\nMaltwise\nMaltwise Document\nMaltwise Databases (*.mdb)\n.MDB\nMaltwiseCalc.mdb\nMaltwise Calculator Database"},
+    // report print engine could not be opened
+    {3, "Support Program Error:\nThe print engine did not open.  Reports will be disabled.\nThis is probably due to an installation error.  Try Setup again.\n If problem persists, contact Wortline.\n\nError code = %1\nError text = %2"},
+    // database compact/repair finished successfully
+    {4, "Support Program Message:\nThe %1 of the data base (%2) was successful."},
+    // recipe save check: the recipe has no name
+    {8, "Data Error:\nThe recipe must have a name."},
+    // hint: mash page expected system efficiency
+    {10, "Percent expected from your system\nIf not entered, will assume 80%"},
+    // hint: mash page calculated system efficiency
+    {11, "Percent calculated from actual OG"},
+    // recalculation found problems; points the user to the Calculation Messages list
+    {12, "Warning:  During the recipe calculations for predicted Original Gravity, Alcohol content, Bitterness (IBU) and Color one or more potential errors were encountered.  Please check the Calculation Messages list for details by selecting that button in the Target Style window."},
+    // Msgs button pressed but no calculation messages remain
+    {13, "Information:  There are no longer any recipe calculation messages to display."},
+    // registry company key for the settings
+    {14, "Wortline"},
+    // notice for commands that are not available yet
+    {19, "This feature is planned for a future version of Maltwise Calculator."},
+    // ingredient type / table word for hops (grid sheet name, delete confirmation)
+    {20, "Hops"},
+    // ingredient type / table word for malt extracts (grid sheet name, delete confirmation)
+    {21, "Malt Extract"},
+    // ingredient type / table word for yeasts (grid sheet name, delete confirmation)
+    {22, "Yeast"},
+    // table word for waters in the delete confirmation
+    {23, "Water"},
+    // ingredient type / table word for grains (grid sheet name, delete confirmation)
+    {24, "Grain"},
+    // table word for beer styles in the delete confirmation
+    {25, "Style"},
+    // the word Recipe, inserted into the copy and delete confirmations
+    {26, "Recipe"},
+    // table word for suppliers in the delete confirmation
+    {27, "Supplier"},
+    // about box: product version line
+    {28, "Product Version %1"},
+    // delete confirmation (%1 item kind, %2 its name)
+    {32, "Please confirm delete -\n%1 - %2"},
+    // hint: yes/no check boxes
+    {34, "Select to indicate \"yes\""},
+    // hop dialog: alpha range inconsistent
+    {36, "Data Error:\nHops Alpha value is not between Low and High values OR\nLow and/or High value missing OR\nLow and High values inconsistent"},
+    // copy confirmation (%1 item kind, %2 its name)
+    {37, "Please confirm copy -\n%1 - %2"},
+    // settings section name
+    {66, "Settings"},
+    // setting name: view opened first (form or log)
+    {67, "View"},
+    // save-changes prompt when leaving a modified recipe
+    {68, "Save changes to current recipe?\n%1"},
+    // field hint of a kit's or extract's HBU entry
+    {71, "Home Bittering Units\nEnter contribution to recipe\nFormat = 99.9"},
+    // File Open refused while a recipe database is already open
+    {72, "File Error:\nOnly one Recipe database can be open at a time.\nTo open another database, please close this one."},
+    // settings section name for external tools
+    {74, "Tools"},
+    // setting name: program path of tool 1
+    {75, "PathTool1"},
+    // setting name: program path of tool 2
+    {76, "PathTool2"},
+    // options: tool needs both name and path
+    {77, "Data Error:\nTool %1 is invalid.  Please enter both a name and path."},
+    // external tool could not be started
+    {78, "Configuration Error:\nThe tool you requested was not loaded.  Please verify that the path and progam name information is correct.\nTool=%1\nFile=%2"},
+    // recipe log list column headings
+    {79, "Batch,Recipe Name,Brew Date,Style,Category,Subcategory"},
+    // table word for brewers in the delete confirmation
+    {80, "Brewer"},
+    // table word for glossary terms in the delete confirmation
+    {81, "Glossary"},
+    // lookup or target style: reference table is empty
+    {82, "No %1.  Use Data-%1 command to add."},
+    // copy of a recipe finished
+    {83, "The recipe copy is complete."},
+    // ingredient type / table word for beer kits (grid sheet name, delete confirmation)
+    {84, "Kit"},
+    // recipe save check: batch number box is empty
+    {85, "Data Error:\nThe recipe must have a batch number.  It must also be unique from all other recipes."},
+    // recipe save failed: batch number already used by another recipe
+    {86, "Data Error:\nThe batch number for each recipe must be unique.  Please change."},
+    // ingredient info box: grain name and colour lines
+    {88, "Name: \t%1\nColor: \t%2\n"},
+    // ingredient info box: comments lines
+    {89, "Comments:\n%1\n"},
+    // ingredient info box: hop name and alpha lines
+    {90, "Name:\t\t%1\nAlpha:\t\t%2\n"},
+    // ingredient info box: hop alpha range lines
+    {91, "Alpha Range, Low:\t%1\nAlpha Range, High:\t%2\n"},
+    // ingredient info box: hop stability and origin lines
+    {92, "Stability:\t\t%1\nOrigin:\t\t%2\n"},
+    // ingredient info box: extract type line
+    {93, "Type:\t\t%1\n"},
+    // ingredient info box: yeast strain and type lines
+    {94, "Name:\t\t%1\nType:\t\t%2\n"},
+    // ingredient info box: extract or yeast form line
+    {95, "Form:\t\t%1\n"},
+    // ingredient info box: kit manufacturer and style lines
+    {96, "Manufacturer:\t%1\nStyle:\t\t%2\n"},
+    // ingredient info box: HBU and weight lines (extract, kit)
+    {97, "HBU:\t\t%1\nWeight:\t\t%2\n"},
+    // ingredient info box: kit specific gravity line
+    {98, "SP Gravity:\t%1\n"},
+    // ingredient info box: kit description lines
+    {99, "Description:\n%1\n"},
+    // about box: web site or mail link could not be opened
+    {100, "Support Program Error:\nAn error occurred while trying to contact\nWortline via the Internet or E-mail.\nRefer to Help, but you may need to use the phone - %1\n\nError = %2"},
+    // status prompt and tooltip of the Commit Add/Update command
+    {101, "Permanently saves recipe data\nCommit Add/Change"},
+    // status prompt of the Bitterness Calculator command
+    {102, "Calculate bitterness related items"},
+    // ingredient info box: grain protein and yield lines
+    {109, "Protein: \t%1\nYield: \t%2\n"},
+    // setting name: user's skill level
+    {111, "UserSkill"},
+    // setting name: ask before saving changes
+    {113, "DisplayWarnings"},
+    // setting name: ask before deleting
+    {118, "DisplayDeleteWarnings"},
+    // reference data dialog: a required field is empty
+    {119, "Data Error:\nRequired data is missing."},
+    // hop dialog: alpha value out of range (keeps trailing blank)
+    {120, "Data Error:\nAlpha values must be between 1 and 20. "},
+    // hint: low limit percentage (hop alpha low, style alcohol low)
+    {121, "Enter low limit\nPercentage\nFormat = 99.9"},
+    // hint: high limit percentage (hop alpha high, style alcohol high)
+    {122, "Enter high limit\nPercentage\nFormat = 99.9"},
+    // hint: style gravity low limit
+    {123, "Enter low limit\nFormat = 9.999"},
+    // hint: style gravity high limit
+    {124, "Enter high limit\nFormat = 9.999"},
+    // hint: style IBU low limit
+    {125, "Enter low limit\nFormat = 999"},
+    // hint: style IBU high limit
+    {126, "Enter high limit\nFormat = 999"},
+    // options: confirm switching off delete warnings
+    {127, "Please confirm that you do not want to be forewarned\nbefore data is deleted."},
+    // options: confirm switching off change warnings
+    {128, "Please confirm that you do not want to be forewarned\nbefore data is changed."},
+    // hint: glossary term
+    {129, "Enter any term or phrase\nUp to 50 characters"},
+    // hint: free-text descriptive fields
+    {130, "Enter any descriptive information\nUse Ctrl+Enter to force line break"},
+    // tooltip of the recipe Name and Brewer boxes
+    {131, "Enter a name\nUp to 50 characters"},
+    // hint: name fields up to 30 characters
+    {132, "Enter a name\nUp to 30 characters"},
+    // hint: brewer or supplier address
+    {135, "Enter a street or mailing address"},
+    // hint: brewer's skill level
+    {136, "Select a brewing skill level"},
+    // tooltip of the Total Boil Time box on the Ingredients page
+    {137, "Minutes\nFormat = 999"},
+    // caption of the recipe form's tabbed property sheet
+    {138, "Recipe Form (More Information)"},
+    // document template of the recipe log window (window title first)
+    {140, "Log Book\nMaltwise\n\nMaltwise Data (*.MWC)\n.mwc\nMaltwiseCalc.Document\nMaltwise Calculator Document"},
+    // document template of the unused recipe label window
+    {141, "Recipe Label\nMaltwise\n\nMaltwise Data (*.MWC)\n.mwc\nMaltwiseCalc.Document\nMaltwise Calculator Document"},
+    // recipe save check: All Grain combined with another process method
+    {142, "Data Error:\nWhen 'All Grain' process method is selected, then\n1) You can't select Kit, Extract nor Partial Mash\n2) Mash data is required."},
+    // hint: temperature fields (fermentation, sparge)
+    {143, "Degrees\nFormat = 999"},
+    // tip of the day heading
+    {144, "Did you know..."},
+    // tip of the day: tips file missing
+    {145, "File Error:\nTips file does not exist in the prescribed directory"},
+    // tip of the day: tips file could not be read
+    {146, "File Error:\nTrouble reading the tips file"},
+    // hint: volume fields (boil and batch size, sparge water, wort)
+    {147, "Volume\nFormat = 99.99"},
+    // hint: specific gravity fields
+    {148, "Specific Gravity\nFormat = 9.999"},
+    // calculation message: invalid specific gravity of an ingredient row
+    {149, "Warning: Specific Gravity of %1 invalid in %2 number %d.  Please enter a value between 1.000 and 1.200."},
+    // recipe save check: Kit process chosen but no kit entered
+    {150, "Data Error:\nWhen 'Kit' process method is selected you must enter at least one kit as an ingredient."},
+    // recipe save check: kit entered but Kit process not chosen
+    {152, "Data Error: \nYou entered at least one kit as an ingredient.  Therefore, the 'Kit' process method must be selected."},
+    // setting name: default recipe database
+    {153, "DefaultRecipeFile"},
+    // ingredient type name for adjuncts (grid sheet name)
+    {154, "Adjunct"},
+    // setting name: default data database
+    {155, "DefaultDataFile"},
+    // hop utilization lookup: gravity or boil time outside the table
+    {156, "Warning: During Hops IBU calculation the %1 (%2) was outside the bounds of the Utilization table."},
+    // ingredient info box: specific gravity and Balling lines
+    {157, "Specific Gravity: \t%1\nDegrees Balling: \t%2\n"},
+    // ingredient info box: manufacturer line (extract, yeast)
+    {158, "Manufacturer:\t%1\n"},
+    // ingredient info box: extract colour line
+    {159, "Color:\t\t%1\n"},
+    // table word for adjuncts in the delete confirmation
+    {160, "Adjuncts"},
+    // ingredient info box: adjunct name line
+    {161, "Name: \t%1\n"},
+    // ingredient info box: adjunct yield factor line
+    {162, "Factor: \t\t%1\n"},
+    // ingredient info box: adjunct fermentable line
+    {163, "Fermentable: \t%1\n"},
+    // supplier dialog: mail or web site could not be opened
+    {165, "Support Program Error:\nAn error occurred while trying to contact \n%1\nvia the Internet or E-mail.\n\nError = %2"},
+    // opened file is not a recipe database
+    {168, "File Error:\nThe data base you tried to open is not a Maltwise Calculator recipe data base.  Please select another.\n\nData base name = %1."},
+    // ingredient info box: units line (extract, kit)
+    {169, "Units:\t\t%1\n"},
+    // ingredient info box: extract hopped line
+    {170, "Hopped:\t\t%1\n"},
+    // file chosen in the options is not the right kind of database
+    {171, "File Error:\nThe data base you entered is not the right type of Maltwise Calculator data base.  Please select another.\n\nData base name = %1."},
+    // target range text: specific gravity range
+    {172, "Specific Gravity %1 - %2"},
+    // target range text: IBU range
+    {173, "IBU %1 - %2"},
+    // prefix of each target range line in the status bar (trailing blank)
+    {174, "Target "},
+    // target range text: alcohol range
+    {175, "Alcohol %1 - %2"},
+    // target range text: colour range
+    {176, "Color %1 - %2"},
+    // ingredient info box: yeast attenuation line
+    {177, "Attenuation:\t%1\n"},
+    // grain lookup list column headings
+    {178, "Category,Name"},
+    // ingredient info box: grain category line
+    {179, "Category:\t%1\n"},
+    // hop lookup list column headings
+    {180, "Name,Alpha,Origin"},
+    // kit lookup list column headings
+    {181, "Manufacturer,Style"},
+    // yeast lookup list column headings
+    {182, "Manufacturer,Strain"},
+    // adjunct lookup list column heading
+    {183, "Name"},
+    // extract lookup list column headings
+    {184, "Manufacturer,Name"},
+    // bitterness calculator: name of the utilization method
+    {185, "Tinseth formula"},
+    // column heading of the Recipe page's ingredient list
+    {186, "Ingredients"},
+    // about box: file version line
+    {187, "File Version %1"},
+    // target style dialog: recipe's own style not found
+    {188, "The target style's data was not found."},
+    // setting name: show field hints
+    {189, "DisplayToolTips"},
+    // setting name: recipe form scrolling preference
+    {190, "RecipeScroll"},
+    // number format: unsigned whole number
+    {191, "%lu"},
+    // number format: one decimal
+    {192, "%.1f"},
+    // number format: three decimals
+    {193, "%.3f"},
+    // number format: no decimals
+    {194, "%.0f"},
+    // tooltip of the Batch # box
+    {195, "Automatically assigned, but can override.\nMust be unique.\nFormat = 999"},
+    // hint: date pickers with check box
+    {196, "Date\nWithout a checkmark this date is actually empty\nFormat = 99/99/9999"},
+    // tooltip of the Recipe page's read-only ingredient list
+    {197, "Display only.  To change, select Ingredients tab"},
+    // tooltip of the Process group
+    {198, "Select one or more"},
+    // tooltip of the Measurement group
+    {199, "Only English currently supported"},
+    // hint: fermentation days
+    {200, "Days\nFormat = 99"},
+    // hint: mash step time
+    {201, "How long\nMinutes\nFormat = 999"},
+    // hint: mash step temperature
+    {202, "Average temp\nFormat = 999"},
+    // hint: mash step water volume
+    {203, "Volume of water added\nFormat = 99.99"},
+    // hint: decoction volume boiled
+    {204, "Volume of mash boiled\nFormat = 99.9"},
+    // hint: mash and sparge pH adjustment
+    {205, "Ph adjusted to\nFormat = 9.9"},
+    // hint: competition judge's score
+    {206, "Judge's score, max of 50\nFormat = 99"},
+    // hint: temperature at gravity reading
+    {207, "Temperature at SG reading.\nDegrees\nFormat = 999"},
+    // recipe save check: All Grain needs a grain and no kits or extracts
+    {208, "Data Error:\nWhen 'All Grain' process method is selected you must enter at least one grain as an ingredient.  Additionally, you cannot enter any kits nor any extracts."},
+    // competition dialog: judge's score above 50
+    {209, "Data Error:\nThe Judge's score must be 50 or less."},
+    // calculation message: boil size zero, hop row skipped
+    {210, "Warning: The recipe's Boil Size is zero.  Calculations have been bypassed."},
+    // recipe save check: boil size or batch size is zero (%1 Boil or Batch)
+    {211, "Data Error:\n%1 Size is zero.\nBecause it is critical to several calculations, please record on the Fermentation Info tab of the Recipe Form.\nIf you are not sure of this information, use \"1\" and note to correct it so calculations can be done."},
+    // calculation message: batch size zero, colour calculation skipped
+    {212, "Warning: The recipe's Batch Size is zero.  Calculations have been bypassed."},
+    // calculation message: amount missing for an adjunct or yeast row
+    {213, "Warning: Amount is zero or missing for %1 %2.  This ingredient was excluded from the calculations."},
+    // number format: two decimals
+    {214, "%.2f"},
+    // about box: system information program cannot be started
+    {215, "Support Program Error:\nThe system information cannot be displayed.\nA possible cause is that the system information program file is not installed on your computer.  It should be located at\n%1\nContact Wortline for further information"},
+    // setting name: path of the system information program
+    {216, "MSInfoPath"},
+    // hint: single infusion mash time
+    {217, "Mash length\nMinutes\nFormat = 999"},
+    // hint: single infusion strike temperature
+    {218, "Temp achieved\nFormat = 999"},
+    // hint: single infusion mash-out temperature
+    {219, "Final temp\nFormat = 999"},
+    // hint: single infusion mash-out time
+    {220, "Mash out length\nMinutes\nFormat = 999"},
+    // bitterness calculator: no unknown left to solve for
+    {221, "Data Error:\nOne of these must be zero\nWeight, Alpha, Volume, IBUs"},
+    // bitterness calculator: more than one unknown
+    {222, "Data Error:\nOnly one of these can be zero\nWeight, Alpha, Volume, IBUs"},
+    // bitterness calculator: boil time or original gravity missing
+    {223, "Data Error:\nBoil Time and Original Gravity must be entered"},
+    // no path set for the ingredients (data) database
+    {224, "File Error:\nNo path has been set for the Ingredients database.\nPossible cause is an error during installation.  Please uninstall and reinstall.\nContact Wortline for further information"},
+    // setting name: program path of tool 3
+    {225, "PathTool3"},
+    // setting name: menu text of tool 1
+    {226, "NameTool1"},
+    // setting name: menu text of tool 2
+    {227, "NameTool2"},
+    // setting name: menu text of tool 3
+    {228, "NameTool3"},
+    // start-up: both a database and the last-used one requested
+    {230, "Command Line Error:\nYou specified a database to open and also requested to open the last-used database.\nMaltwise Calculator will not load either database.\n\nDatabase = %1"},
+    // report: current recipe has unsaved changes
+    {231, "Warning:\nYou have asked to preview or print the current recipe, however the latest change(s) have not been saved.\n\nAre you sure you want to continue?"},
+    // setting name: recipe database now open
+    {232, "RecipeFileOpened"},
+    // hop utilization lookup: boil time zero, treated as finishing hops
+    {233, "Information: During Hops IBU calculation the Boil Time was zero.  These will be assumed to be finishing  hops, and not contribute to bitterness."},
+    // calculation message: invalid colour of an ingredient row
+    {234, "Warning: Color (degrees Lovibond) of %1 invalid in %2 number %d.  Please enter a value between 1and 500 (English measures) or 1 and 2000 (Metric)"},
+    // calculation messages list column headings
+    {235, "#,Level,Message"},
+    // calculation message: invalid yeast attenuation
+    {236, "Warning: Attenuation of %1 invalid in %2 number %d.  Please enter a value between 1 and 100."},
+    // calculation message: not exactly one valid yeast, default attenuation used
+    {237, "Information: Multiple yeasts are in recipe.  Or, no yeast with a valid attenuation was found.  Default attenuation of 75 used in alcohol calculation."},
+    // original gravity calculator: no unknown left to solve for
+    {238, "Data Error:\nOne of these must be zero\nWeight, Extract Potential, Volume, Original Gravity"},
+    // original gravity calculator: more than one unknown
+    {239, "Data Error:\nOnly one of these can be zero\nWeight, Extract Potential, Volume, Original Gravity"},
+    // original gravity calculator: efficiency missing
+    {240, "Data Error:\nEfficiency must be entered"},
+    // adjunct lookup heading in fermentable-only mode
+    {241, "Name (Fermentable Only)"},
+    // alcohol calculator: no unknown left to solve for
+    {242, "Data Error:\nOne of these must be zero\nOriginal Gravity, Terminal Gravity, % Alcohol by Volume"},
+    // alcohol calculator: more than one unknown
+    {243, "Data Error:\nOnly one of these can be zero\nOriginal Gravity, Terminal Gravity, % Alcohol by Volume"},
+    // alcohol calculator: attenuation needed to predict terminal gravity
+    {244, "Data Error:\nYeast Attenuation must be entered if Terminal Gravity is zero (to predict TG from OG using Attenuation)"},
+    // alcohol calculator: terminal gravity not below original gravity
+    {245, "Data Error:\nTerminal Gravity must be less than Original Gravity"},
+    // alcohol calculator: original or terminal gravity out of range
+    {246, "Data Error:\nThe %1 Gravity entered (%2) must be between 1.000 and 1.200"},
+    // alcohol calculator: attenuation out of range
+    {247, "Data Error:\nThe Attenuation entered (%1) must be between 50 and 95"},
+    // original gravity calculator: efficiency out of range
+    {248, "Data Error:\nThe Efficiency entered (%1) must be between 25 and 100"},
+    // original gravity calculator: extract potential out of range
+    {249, "Data Error:\nThe Extract Potential entered (%1) must be between 1.000 and 1.200"},
+    // deleting the only recipe in the database is refused
+    {250, "Error:\nYou cannot delete the only recipe in the database.\n Please add at least one other recipe, then delete this recipe."},
+    // hint: adjunct fermentable check box (short and long form)
+    {251, "Check if ferments\rWill be used during OG calculation"},
+    // hint: adjunct priming check box (short and long form)
+    {252, "Check if may be used for priming\rWill be displayed when requested during recipe creation"},
+    // hint: colour in Lovibond
+    {253, "Degrees Lovibond\nFormat 999.9"},
+    // hint: yield percentage
+    {254, "Ratio of weight (dried) of soluble material to\n  initial weight of malt\nPercentage\nFormat = 99.9"},
+    // hint: protein percentage
+    {255, "Protein content of malt\nExpressed as a percentage\nFormat = 99.9"},
+    // hint: degrees Balling (typo kept)
+    {256, "Debrees Balling, which is another density scale\nNote: Specific Gravity scale used in calculations\nFormat = 99.9"},
+    // hint: hop alpha acid
+    {258, "Alpha Acid Units\nPercentage\nFormat = 99.9"},
+    // hint: hop origin
+    {259, "Country/Region name\nUp to 30 characters"},
+    // hint: hop substitutes list
+    {260, "Click on + or - buttons to select another hop\nSelect up to four"},
+    // hint: radio button groups
+    {261, "Select one"},
+    // reference data dialog: save the changed record?
+    {262, "Save changes to current data record?"},
+    // adjunct lookup heading in priming mode
+    {264, "Name (Priming Only)"},
+    // gravity/Balling converter: neither field is zero
+    {265, "Data Error:\nOne of the two fields must be zero\nSpecific Gravity, Balling"},
+    // gravity/Balling converter: both fields are zero
+    {266, "Data Error:\nOnly one of the fields can be zero\nSpecific Gravity, Balling"},
+    // gravity/Balling converter: specific gravity out of range
+    {267, "Data Error:\nThe Specific Gravity entered (%1) must be between 1.000 and 1.200"},
+    // gravity/Balling converter: Balling out of range
+    {268, "Data Error:\nThe Balling entered (%1) must be between 0 and 50"},
+    // hint: converter Balling field
+    {269, "Degrees Balling\nFormat = 99.99"},
+    // ABV/ABW converter: neither field is zero
+    {270, "Data Error:\nOne of the two fields must be zero\nBy Volume, By Weight"},
+    // ABV/ABW converter: both fields are zero
+    {271, "Data Error:\nOnly one of the fields can be zero\nBy Volume, By Weight"},
+    // hint: converter by-weight field
+    {272, "Alcohol by weight\nPercent\nFormat = 99.99"},
+    // hint: converter by-volume field
+    {273, "Alcohol by volume\nPercent\nFormat = 99.99"},
+    // ABV/ABW converter: alcohol by volume out of range
+    {274, "Data Error:\nThe By Volume entered (%1) must be between 0.5 and 20.00"},
+    // ABV/ABW converter: alcohol by weight out of range
+    {275, "Data Error:\nThe By Weight entered (%1) must be between 0.4 and 16.00"},
+    // hint: weight fields
+    {276, "Weight\nFormat = 99.9"},
+    // hint: drop-down lists
+    {277, "Select one from the drop down list\nClick on the arrow button, then on a row in the list"},
+    // hint: water type
+    {278, "Descriptive name\nUp to 20 characters"},
+    // hint: yeast attenuation
+    {279, "Yeast effectiveness rating\nDefaults to 75 if not entered\nFormat = 99.99"},
+    // hint: style colour low limit
+    {280, "Enter low limit\nFormat = 999.9"},
+    // hint: style colour high limit
+    {281, "Enter high limit\nFormat = 999.9"},
+    // hint: style name
+    {282, "Enter a name\nUp to 35 characters"},
+    // calculation message: weight missing for an extract or grain row
+    {285, "Warning: Weight is zero or missing for %1 %2.  This ingredient was excluded from the calculations."},
+    // calculation message: default extract potential assumed
+    {286, "Information: Assumed extract potential of %1 due to invalid SG on %2 %d"},
+    // calculation message: default yeast attenuation assumed
+    {287, "Information: Assumed attenuation of %1 percent due to invalid attenuation on %2 %d"},
+    // calculation message: default system efficiency assumed
+    {288, "Information: System efficiency of %1 assumed because not entered on Mash tab"},
+    // calculation message: batch size zero, gravity calculation skipped
+    {289, "Warning: The recipe's Batch Size is zero during OG calc.  Calculations have been bypassed."},
+    // calculators: a field that does not convert to a number
+    {1001, "Data Error:\nThe %1 entered (%2) is not a number.  Please enter a number."},
+    // calculators: a field that does not convert to a whole number
+    {1002, "Data Error:\nThe %1 entered (%2) is not a whole number.  Please enter a whole number."},
+    // bitterness calculator: utilization lookup gave zero
+    {1003, "Data Error:\nThe %1 cannot be solved because the hop utilization is zero.\nEnter a Boil Time between 3 and 120 minutes and an Original Gravity between 1.030 and 1.130."},
+    // original gravity calculator: a solve that would divide by zero points
+    {1004, "Data Error:\nThe %1 cannot be solved while the %2 is 1.000, because it then adds no gravity points.\nPlease enter a %2 above 1.000."},
+    // calculators: a result that overflows
+    {1005, "Data Error:\nThe %1 works out too large to show.  Please check the values entered."},
+    // status prompt and tooltip of the Add record command
+    {32771, "Add a new record\nNew Record"},
+    // status prompt and tooltip of the Delete record command (typo kept)
+    {32830, "Delete the currect record\nDelete Record"},
+    // status prompt and tooltip of the Refresh record command
+    {32831, "Refresh current record's data\nRefresh Record"},
+    // status prompt and tooltip of View > Recipe Log
+    {32832, "View the recipe log\nLog View"},
+    // status prompt and tooltip of the Copy record command
+    {32845, "Copy the record\nCopy Record"},
+    // status prompt of the Tools > 1 command
+    {32876, "Run Tool 1"},
+    // program name (about box name line)
+    {57344, "Maltwise Calculator"},
+    // recipe bitterness: a hop row whose figures overflow is left as it was
+    {1006, "Warning: The bitterness of Hops row %d works out too large to calculate.  Please check its weight and alpha acid; the row was left as it was."},
+};
+
+const std::size_t kCatalogueEntryCount = sizeof(kCatalogueEntries) / sizeof(kCatalogueEntries[0]);
+
+}  // namespace mw
