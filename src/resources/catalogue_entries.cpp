@@ -459,6 +459,8 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1004, "Data Error:\nThe %1 cannot be solved while the %2 is 1.000, because it then adds no gravity points.\nPlease enter a %2 above 1.000."},
     // calculators: a result that overflows
     {1005, "Data Error:\nThe %1 works out too large to show.  Please check the values entered."},
+    // recipe bitterness: a hop row whose figures overflow is left as it was
+    {1006, "Warning: The bitterness of Hops row %d works out too large to calculate.  Please check its weight and alpha acid; the row was left as it was."},
     // status prompt and tooltip of the Add record command
     {32771, "Add a new record\nNew Record"},
     // status prompt and tooltip of the Delete record command (typo kept)
@@ -473,8 +475,6 @@ const CatalogueEntry kCatalogueEntries[] = {
     {32876, "Run Tool 1"},
     // program name (about box name line)
     {57344, "Maltwise Calculator"},
-    // recipe bitterness: a hop row whose figures overflow is left as it was
-    {1006, "Warning: The bitterness of Hops row %d works out too large to calculate.  Please check its weight and alpha acid; the row was left as it was."},
 };
 
 const std::size_t kCatalogueEntryCount = sizeof(kCatalogueEntries) / sizeof(kCatalogueEntries[0]);
