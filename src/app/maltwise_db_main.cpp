@@ -25,7 +25,8 @@ void printUtilization() {
     const HopUtilizationTable table = HopUtilizationTable::tinsethDefaults();
     std::printf("minutes");
     for (int c = 0; c < HopUtilizationTable::kColumns; ++c) {
-        std::printf("  %s", mw::formatNumber("%.3f", HopUtilizationTable::columnGravity(c)).c_str());
+        std::printf("  %s",
+                    mw::formatNumber("%.3f", HopUtilizationTable::columnGravity(c)).c_str());
     }
     std::printf("\n");
     for (int g = 0; g < HopUtilizationTable::kGroups; ++g) {

@@ -19,8 +19,12 @@ constexpr double kWeightPerVolume = 0.8;
 
 const char* const kVariableNames[] = {"% by Volume", "Original Gravity", "Terminal Gravity"};
 
-double points(double gravity) { return (gravity - 1.0) * 1000.0; }
-bool outsideGravityRange(double gravity) { return gravity < 1.0 || gravity > 1.2; }
+double points(double gravity) {
+    return (gravity - 1.0) * 1000.0;
+}
+bool outsideGravityRange(double gravity) {
+    return gravity < 1.0 || gravity > 1.2;
+}
 }  // namespace
 
 AlcoholSolver::AlcoholSolver() {
@@ -30,9 +34,12 @@ AlcoholSolver::AlcoholSolver() {
 
 AlcoholSolver::Field AlcoholSolver::fieldOf(int variable) {
     switch (variable) {
-        case VarByVolume: return ByVolume;
-        case VarTerminal: return TerminalGravity;
-        default: return OriginalGravity;
+        case VarByVolume:
+            return ByVolume;
+        case VarTerminal:
+            return TerminalGravity;
+        default:
+            return OriginalGravity;
     }
 }
 
@@ -52,10 +59,17 @@ void AlcoholSolver::restoreDefaults() {
 void AlcoholSolver::editText(Field field, std::string text) {
     m_texts[field] = std::move(text);
     switch (field) {
-        case ByVolume: m_state.lastEdited = VarByVolume; break;
-        case OriginalGravity: m_state.lastEdited = VarOriginal; break;
-        case TerminalGravity: m_state.lastEdited = VarTerminal; break;
-        default: break;
+        case ByVolume:
+            m_state.lastEdited = VarByVolume;
+            break;
+        case OriginalGravity:
+            m_state.lastEdited = VarOriginal;
+            break;
+        case TerminalGravity:
+            m_state.lastEdited = VarTerminal;
+            break;
+        default:
+            break;
     }
 }
 
@@ -65,17 +79,21 @@ SolveOutcome AlcoholSolver::calculate() {
     for (Field f : {OriginalGravity, TerminalGravity, Attenuation, ByVolume}) {
         zeroIfEmpty(m_texts[f]);
     }
-    const auto og = readNumberField(m_texts[OriginalGravity], "Original Gravity",
-                                    OriginalGravity, outcome);
-    if (!og) return outcome;
-    const auto tg = readNumberField(m_texts[TerminalGravity], "Terminal Gravity",
-                                    TerminalGravity, outcome);
-    if (!tg) return outcome;
+    const auto og =
+        readNumberField(m_texts[OriginalGravity], "Original Gravity", OriginalGravity, outcome);
+    if (!og)
+        return outcome;
+    const auto tg =
+        readNumberField(m_texts[TerminalGravity], "Terminal Gravity", TerminalGravity, outcome);
+    if (!tg)
+        return outcome;
     const auto attenuation =
         readNumberField(m_texts[Attenuation], "Yeast Attenuation", Attenuation, outcome);
-    if (!attenuation) return outcome;
+    if (!attenuation)
+        return outcome;
     const auto abv = readNumberField(m_texts[ByVolume], "% by Volume", ByVolume, outcome);
-    if (!abv) return outcome;
+    if (!abv)
+        return outcome;
 
     // Decide the unknown. A missing terminal gravity is predicted from the
     // attenuation when the alcohol is missing too; otherwise it is solved.

@@ -26,10 +26,14 @@ BitternessSolver::BitternessSolver(const HopUtilizationTable& table) : m_table(t
 
 BitternessSolver::Field BitternessSolver::fieldOf(int variable) {
     switch (variable) {
-        case VarIbu: return Ibu;
-        case VarAlpha: return Alpha;
-        case VarBoilVolume: return BoilVolume;
-        default: return Weight;
+        case VarIbu:
+            return Ibu;
+        case VarAlpha:
+            return Alpha;
+        case VarBoilVolume:
+            return BoilVolume;
+        default:
+            return Weight;
     }
 }
 
@@ -56,13 +60,24 @@ void BitternessSolver::showHop(const std::string& name, double alpha) {
 void BitternessSolver::editText(Field field, std::string text) {
     m_texts[field] = std::move(text);
     switch (field) {
-        case Ibu: m_state.lastEdited = VarIbu; break;
-        case Weight: m_state.lastEdited = VarWeight; break;
-        case Alpha: m_state.lastEdited = VarAlpha; break;
-        case BoilVolume: m_state.lastEdited = VarBoilVolume; break;
+        case Ibu:
+            m_state.lastEdited = VarIbu;
+            break;
+        case Weight:
+            m_state.lastEdited = VarWeight;
+            break;
+        case Alpha:
+            m_state.lastEdited = VarAlpha;
+            break;
+        case BoilVolume:
+            m_state.lastEdited = VarBoilVolume;
+            break;
         case Gravity:
-        case BoilTime: m_utilizationStale = true; break;
-        default: break;
+        case BoilTime:
+            m_utilizationStale = true;
+            break;
+        default:
+            break;
     }
 }
 
@@ -84,17 +99,23 @@ SolveOutcome BitternessSolver::calculate() {
         zeroIfEmpty(m_texts[f]);
     }
     const auto weight = readNumberField(m_texts[Weight], "Weight", Weight, outcome);
-    if (!weight) return outcome;
+    if (!weight)
+        return outcome;
     const auto alpha = readNumberField(m_texts[Alpha], "% Alpha acid", Alpha, outcome);
-    if (!alpha) return outcome;
+    if (!alpha)
+        return outcome;
     const auto volume = readNumberField(m_texts[BoilVolume], "Boil Volume", BoilVolume, outcome);
-    if (!volume) return outcome;
+    if (!volume)
+        return outcome;
     const auto gravity = readNumberField(m_texts[Gravity], "Original Gravity", Gravity, outcome);
-    if (!gravity) return outcome;
+    if (!gravity)
+        return outcome;
     const auto minutes = readWholeField(m_texts[BoilTime], "Boil Time", BoilTime, outcome);
-    if (!minutes) return outcome;
+    if (!minutes)
+        return outcome;
     const auto ibu = readNumberField(m_texts[Ibu], "IBUs", Ibu, outcome);
-    if (!ibu) return outcome;
+    if (!ibu)
+        return outcome;
 
     if (*minutes == 0 || *gravity == 0.0) {
         refuse(outcome, kMsgTimeAndGravityNeeded);
@@ -131,10 +152,18 @@ SolveOutcome BitternessSolver::calculate() {
     const double k = m_measurement == English ? kEnglishFactor : kMetricFactor;
     double w = *weight, a = *alpha, v = *volume, bitterness = *ibu;
     switch (unknown) {
-        case VarIbu: bitterness = a * 0.01 * k * w * u / v; break;
-        case VarWeight: w = bitterness * v / (a * 0.01 * k * u); break;
-        case VarAlpha: a = bitterness * v / (k * w * u) * 100.0; break;
-        case VarBoilVolume: v = a * 0.01 * k * w * u / bitterness; break;
+        case VarIbu:
+            bitterness = a * 0.01 * k * w * u / v;
+            break;
+        case VarWeight:
+            w = bitterness * v / (a * 0.01 * k * u);
+            break;
+        case VarAlpha:
+            a = bitterness * v / (k * w * u) * 100.0;
+            break;
+        case VarBoilVolume:
+            v = a * 0.01 * k * w * u / bitterness;
+            break;
     }
     const double hbuRaw = static_cast<double>(*minutes) * (1.0 / 60.0) * a * w;
     if (!resultShowable(outcome, kVariableNames[unknown], {bitterness, w, a, v, hbuRaw})) {
@@ -143,10 +172,17 @@ SolveOutcome BitternessSolver::calculate() {
     }
     // A solved weight, alpha or volume is a whole number.
     switch (unknown) {
-        case VarWeight: w = roundedWith(msg::FormatWhole, w); break;
-        case VarAlpha: a = roundedWith(msg::FormatWhole, a); break;
-        case VarBoilVolume: v = roundedWith(msg::FormatWhole, v); break;
-        default: break;
+        case VarWeight:
+            w = roundedWith(msg::FormatWhole, w);
+            break;
+        case VarAlpha:
+            a = roundedWith(msg::FormatWhole, a);
+            break;
+        case VarBoilVolume:
+            v = roundedWith(msg::FormatWhole, v);
+            break;
+        default:
+            break;
     }
     m_state.solvingFor = unknown;
 

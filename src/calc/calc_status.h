@@ -28,9 +28,12 @@ struct CalcStatusLook {
 
 constexpr CalcStatusLook calcStatusLook(CalcStatus status) {
     switch (status) {
-        case CalcStatus::Errors: return {"Errors", kErrorRed, true};
-        case CalcStatus::NoErrors: return {"No Errors", kHighlightBlue, false};
-        case CalcStatus::NotDone: break;
+        case CalcStatus::Errors:
+            return {"Errors", kErrorRed, true};
+        case CalcStatus::NoErrors:
+            return {"No Errors", kHighlightBlue, false};
+        case CalcStatus::NotDone:
+            break;
     }
     return {"Not Done", std::nullopt, false};
 }

@@ -10,9 +10,9 @@ namespace mw::calc {
 // What distinguishes the two converters: field ranges, formulas, formats,
 // texts and messages.
 struct ConverterKind {
-    const char* fieldNames[2];       // as quoted in a message about a text that is no number
-    const char* openTexts[2];        // texts when the dialog opens
-    const char* clearTexts[2];       // texts after Clear
+    const char* fieldNames[2];  // as quoted in a message about a text that is no number
+    const char* openTexts[2];   // texts when the dialog opens
+    const char* clearTexts[2];  // texts after Clear
     // Valid ranges; only a value above 0 is checked, so a negative Balling passes.
     double field0Min, field0Max;
     double field1Min, field1Max;

@@ -25,10 +25,14 @@ GravitySolver::GravitySolver() {
 
 GravitySolver::Field GravitySolver::fieldOf(int variable) {
     switch (variable) {
-        case VarGravity: return OriginalGravity;
-        case VarPotential: return Potential;
-        case VarBoilVolume: return BoilVolume;
-        default: return Weight;
+        case VarGravity:
+            return OriginalGravity;
+        case VarPotential:
+            return Potential;
+        case VarBoilVolume:
+            return BoilVolume;
+        default:
+            return Weight;
     }
 }
 
@@ -48,11 +52,20 @@ void GravitySolver::restoreDefaults() {
 void GravitySolver::editText(Field field, std::string text) {
     m_texts[field] = std::move(text);
     switch (field) {
-        case OriginalGravity: m_state.lastEdited = VarGravity; break;
-        case Weight: m_state.lastEdited = VarWeight; break;
-        case Potential: m_state.lastEdited = VarPotential; break;
-        case BoilVolume: m_state.lastEdited = VarBoilVolume; break;
-        default: break;
+        case OriginalGravity:
+            m_state.lastEdited = VarGravity;
+            break;
+        case Weight:
+            m_state.lastEdited = VarWeight;
+            break;
+        case Potential:
+            m_state.lastEdited = VarPotential;
+            break;
+        case BoilVolume:
+            m_state.lastEdited = VarBoilVolume;
+            break;
+        default:
+            break;
     }
 }
 
@@ -63,18 +76,22 @@ SolveOutcome GravitySolver::calculate() {
         zeroIfEmpty(m_texts[f]);
     }
     const auto weight = readNumberField(m_texts[Weight], "Weight", Weight, outcome);
-    if (!weight) return outcome;
+    if (!weight)
+        return outcome;
     const auto potential =
         readNumberField(m_texts[Potential], "Extract Potential", Potential, outcome);
-    if (!potential) return outcome;
+    if (!potential)
+        return outcome;
     const auto volume = readNumberField(m_texts[BoilVolume], "Boil Volume", BoilVolume, outcome);
-    if (!volume) return outcome;
-    const auto efficiency =
-        readNumberField(m_texts[Efficiency], "Efficiency", Efficiency, outcome);
-    if (!efficiency) return outcome;
+    if (!volume)
+        return outcome;
+    const auto efficiency = readNumberField(m_texts[Efficiency], "Efficiency", Efficiency, outcome);
+    if (!efficiency)
+        return outcome;
     const auto gravity =
         readNumberField(m_texts[OriginalGravity], "Original Gravity", OriginalGravity, outcome);
-    if (!gravity) return outcome;
+    if (!gravity)
+        return outcome;
 
     if (*efficiency == 0.0) {
         refuse(outcome, kMsgEfficiencyNeeded);
@@ -98,8 +115,9 @@ SolveOutcome GravitySolver::calculate() {
         return outcome;
     }
     if (*potential > 0.0 && (*potential < 1.0 || *potential > 1.2)) {
-        refuse(outcome, kMsgPotentialRange,
-               formatMessage(kMsgPotentialRange, formatNumber(msg::FormatThreeDecimals, *potential)));
+        refuse(
+            outcome, kMsgPotentialRange,
+            formatMessage(kMsgPotentialRange, formatNumber(msg::FormatThreeDecimals, *potential)));
         return outcome;
     }
     if (*efficiency > 0.0 && (*efficiency < 25.0 || *efficiency > 100.0)) {
@@ -123,23 +141,37 @@ SolveOutcome GravitySolver::calculate() {
     double p = *potential, v = *volume, g = *gravity, weightShown = *weight;
     const double e = *efficiency;
     switch (unknown) {
-        case VarGravity: g = ((p - 1.0) * 1000.0 * pounds / v) * e * 0.01 * 0.001 + 1.0; break;
+        case VarGravity:
+            g = ((p - 1.0) * 1000.0 * pounds / v) * e * 0.01 * 0.001 + 1.0;
+            break;
         case VarWeight:
             pounds = ((g - 1.0) * 1000.0 / (e * 0.01)) * v / ((p - 1.0) * 1000.0);
             weightShown = kilograms ? pounds / kKilogramsToPounds : pounds;
             break;
-        case VarPotential: p = (((g - 1.0) * 1000.0 / (e * 0.01)) * v / pounds) * 0.001 + 1.0; break;
-        case VarBoilVolume: v = (p - 1.0) * 1000.0 * pounds * e * 0.01 / ((g - 1.0) * 1000.0); break;
+        case VarPotential:
+            p = (((g - 1.0) * 1000.0 / (e * 0.01)) * v / pounds) * 0.001 + 1.0;
+            break;
+        case VarBoilVolume:
+            v = (p - 1.0) * 1000.0 * pounds * e * 0.01 / ((g - 1.0) * 1000.0);
+            break;
     }
     if (!resultShowable(outcome, kVariableNames[unknown], {g, weightShown, p, v})) {
         m_texts[fieldOf(unknown)].clear();
         return outcome;
     }
     switch (unknown) {
-        case VarGravity: g = roundedWith(msg::FormatThreeDecimals, g); break;
-        case VarWeight: weightShown = roundedWith(msg::FormatWhole, weightShown); break;
-        case VarPotential: p = roundedWith(msg::FormatThreeDecimals, p); break;
-        case VarBoilVolume: v = roundedWith(msg::FormatWhole, v); break;
+        case VarGravity:
+            g = roundedWith(msg::FormatThreeDecimals, g);
+            break;
+        case VarWeight:
+            weightShown = roundedWith(msg::FormatWhole, weightShown);
+            break;
+        case VarPotential:
+            p = roundedWith(msg::FormatThreeDecimals, p);
+            break;
+        case VarBoilVolume:
+            v = roundedWith(msg::FormatWhole, v);
+            break;
     }
     m_state.solvingFor = unknown;
 

@@ -14,7 +14,13 @@ class GravitySolver {
 public:
     enum Field { Weight, Potential, BoilVolume, Efficiency, OriginalGravity, Balling, FieldCount };
     // In the order of the "Currently solving for:" list.
-    enum Variable { VarGravity = 0, VarWeight = 1, VarPotential = 2, VarBoilVolume = 3, VarNone = 4 };
+    enum Variable {
+        VarGravity = 0,
+        VarWeight = 1,
+        VarPotential = 2,
+        VarBoilVolume = 3,
+        VarNone = 4
+    };
     enum WeightUnit { Pounds = 0, Kilograms = 1 };
     enum class Ingredient { Extract, Adjunct, Grain };
 

@@ -68,7 +68,8 @@ UtilizationLookup HopUtilizationTable::lookup(int boilMinutes, double gravity) c
     }
     if (boilMinutes < kMinBoilMinutes || boilMinutes > kMaxBoilMinutes) {
         if (boilMinutes == 0) {
-            result.notices.push_back({kMsgBoilTimeZero, std::string(catalogueText(kMsgBoilTimeZero))});
+            result.notices.push_back(
+                {kMsgBoilTimeZero, std::string(catalogueText(kMsgBoilTimeZero))});
         } else {
             result.notices.push_back(
                 {kMsgOutOfBounds, formatMessage(kMsgOutOfBounds, "Boil Time",
@@ -86,14 +87,20 @@ int HopUtilizationTable::groupBoilMinutes(int group) {
         return group * 3;
     }
     switch (group) {
-        case 21: return 70;
-        case 22: return 80;
-        case 23: return 90;
-        default: return 120;
+        case 21:
+            return 70;
+        case 22:
+            return 80;
+        case 23:
+            return 90;
+        default:
+            return 120;
     }
 }
 
-double HopUtilizationTable::columnGravity(int column) { return 1.03 + 0.01 * column; }
+double HopUtilizationTable::columnGravity(int column) {
+    return 1.03 + 0.01 * column;
+}
 
 double HopUtilizationTable::tinsethUtilization(double gravity, double boilMinutes) {
     const double bigness = 1.65 * std::pow(0.000125, gravity - 1.0);

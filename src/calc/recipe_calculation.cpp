@@ -42,15 +42,18 @@ constexpr double kAlphaMgPerLitre = 7490.0;
 constexpr double kAlcoholPerPoint = 0.1275;
 constexpr double kPrimingBonus = 0.5;
 
-bool validGravity(double value) { return value >= 1.0 && value <= 1.2; }
+bool validGravity(double value) {
+    return value >= 1.0 && value <= 1.2;
+}
 
-std::string rowText(int row) { return formatNumber(msg::FormatUnsigned, row); }
+std::string rowText(int row) {
+    return formatNumber(msg::FormatUnsigned, row);
+}
 
 }  // namespace
 
 RecipeCalculation::RecipeCalculation(const RecipeFields& recipe, IngredientCells& cells,
-                                     const HopUtilizationTable& utilization,
-                                     PromptService& prompts)
+                                     const HopUtilizationTable& utilization, PromptService& prompts)
     : m_recipe(recipe), m_cells(cells), m_utilization(utilization), m_prompts(prompts) {}
 
 double RecipeCalculation::number(Sheet sheet, int row, int column) const {
@@ -189,9 +192,8 @@ void RecipeCalculation::CalcHopRow(int row, bool unitChanging) {
     CalcOriginalGravity();
 
     const int minutes = leadingInteger(text(Sheet::Hops, row, HopCol::Time));
-    const double utilization = GetHopUtilization(m_utilization, minutes,
-                                                 m_results.originalGravity, false, m_messages,
-                                                 m_prompts);
+    const double utilization = GetHopUtilization(m_utilization, minutes, m_results.originalGravity,
+                                                 false, m_messages, m_prompts);
     if (utilization == 0.0) {
         return;  // the row keeps the texts it has
     }

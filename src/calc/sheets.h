@@ -31,12 +31,18 @@ enum : int { Manufacturer, Name, Type, Form, Amount, Units, Attenuation, RecipeI
 // Number of columns of a sheet.
 constexpr int columnCount(Sheet sheet) {
     switch (sheet) {
-        case Sheet::Kits: return KitCol::Count;
-        case Sheet::Extracts: return ExtractCol::Count;
-        case Sheet::Grains: return GrainCol::Count;
-        case Sheet::Adjuncts: return AdjunctCol::Count;
-        case Sheet::Hops: return HopCol::Count;
-        case Sheet::Yeasts: return YeastCol::Count;
+        case Sheet::Kits:
+            return KitCol::Count;
+        case Sheet::Extracts:
+            return ExtractCol::Count;
+        case Sheet::Grains:
+            return GrainCol::Count;
+        case Sheet::Adjuncts:
+            return AdjunctCol::Count;
+        case Sheet::Hops:
+            return HopCol::Count;
+        case Sheet::Yeasts:
+            return YeastCol::Count;
     }
     return 0;
 }

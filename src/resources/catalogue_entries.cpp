@@ -10,11 +10,18 @@ namespace mw {
 
 const CatalogueEntry kCatalogueEntries[] = {
     // main frame title and document type description (title, file filter, file type names)
-    {1, "Maltwise Calculator\nMaltwise\nMaltwise Database\nMaltwise Databases (*.mdb)\n.MDB\nMaltwise.Calculator.1\nMaltwise Calculator  Database"},
+    {1,
+     "Maltwise Calculator\nMaltwise\nMaltwise Database\nMaltwise Databases "
+     "(*.mdb)\n.MDB\nMaltwise.Calculator.1\nMaltwise Calculator  Database"},
     // document template of the recipe form window (window title first)
-    {2, "Recipe Form\nMaltwise\nMaltwise Document\nMaltwise Databases (*.mdb)\n.MDB\nMaltwiseCalc.mdb\nMaltwise Calculator Database"},
+    {2,
+     "Recipe Form\nMaltwise\nMaltwise Document\nMaltwise Databases "
+     "(*.mdb)\n.MDB\nMaltwiseCalc.mdb\nMaltwise Calculator Database"},
     // report print engine could not be opened
-    {3, "Support Program Error:\nThe print engine did not open.  Reports will be disabled.\nThis is probably due to an installation error.  Try Setup again.\n If problem persists, contact Wortline.\n\nError code = %1\nError text = %2"},
+    {3,
+     "Support Program Error:\nThe print engine did not open.  Reports will be disabled.\nThis is "
+     "probably due to an installation error.  Try Setup again.\n If problem persists, contact "
+     "Wortline.\n\nError code = %1\nError text = %2"},
     // database compact/repair finished successfully
     {4, "Support Program Message:\nThe %1 of the data base (%2) was successful."},
     // recipe save check: the recipe has no name
@@ -24,7 +31,10 @@ const CatalogueEntry kCatalogueEntries[] = {
     // hint: mash page calculated system efficiency
     {11, "Percent calculated from actual OG"},
     // recalculation found problems; points the user to the Calculation Messages list
-    {12, "Warning:  During the recipe calculations for predicted Original Gravity, Alcohol content, Bitterness (IBU) and Color one or more potential errors were encountered.  Please check the Calculation Messages list for details by selecting that button in the Target Style window."},
+    {12,
+     "Warning:  During the recipe calculations for predicted Original Gravity, Alcohol content, "
+     "Bitterness (IBU) and Color one or more potential errors were encountered.  Please check the "
+     "Calculation Messages list for details by selecting that button in the Target Style window."},
     // Msgs button pressed but no calculation messages remain
     {13, "Information:  There are no longer any recipe calculation messages to display."},
     // registry company key for the settings
@@ -54,7 +64,9 @@ const CatalogueEntry kCatalogueEntries[] = {
     // hint: yes/no check boxes
     {34, "Select to indicate \"yes\""},
     // hop dialog: alpha range inconsistent
-    {36, "Data Error:\nHops Alpha value is not between Low and High values OR\nLow and/or High value missing OR\nLow and High values inconsistent"},
+    {36,
+     "Data Error:\nHops Alpha value is not between Low and High values OR\nLow and/or High value "
+     "missing OR\nLow and High values inconsistent"},
     // copy confirmation (%1 item kind, %2 its name)
     {37, "Please confirm copy -\n%1 - %2"},
     // settings section name
@@ -66,7 +78,9 @@ const CatalogueEntry kCatalogueEntries[] = {
     // field hint of a kit's or extract's HBU entry
     {71, "Home Bittering Units\nEnter contribution to recipe\nFormat = 99.9"},
     // File Open refused while a recipe database is already open
-    {72, "File Error:\nOnly one Recipe database can be open at a time.\nTo open another database, please close this one."},
+    {72,
+     "File Error:\nOnly one Recipe database can be open at a time.\nTo open another database, "
+     "please close this one."},
     // settings section name for external tools
     {74, "Tools"},
     // setting name: program path of tool 1
@@ -76,7 +90,9 @@ const CatalogueEntry kCatalogueEntries[] = {
     // options: tool needs both name and path
     {77, "Data Error:\nTool %1 is invalid.  Please enter both a name and path."},
     // external tool could not be started
-    {78, "Configuration Error:\nThe tool you requested was not loaded.  Please verify that the path and progam name information is correct.\nTool=%1\nFile=%2"},
+    {78,
+     "Configuration Error:\nThe tool you requested was not loaded.  Please verify that the path "
+     "and progam name information is correct.\nTool=%1\nFile=%2"},
     // recipe log list column headings
     {79, "Batch,Recipe Name,Brew Date,Style,Category,Subcategory"},
     // table word for brewers in the delete confirmation
@@ -90,7 +106,9 @@ const CatalogueEntry kCatalogueEntries[] = {
     // ingredient type / table word for beer kits (grid sheet name, delete confirmation)
     {84, "Kit"},
     // recipe save check: batch number box is empty
-    {85, "Data Error:\nThe recipe must have a batch number.  It must also be unique from all other recipes."},
+    {85,
+     "Data Error:\nThe recipe must have a batch number.  It must also be unique from all other "
+     "recipes."},
     // recipe save failed: batch number already used by another recipe
     {86, "Data Error:\nThe batch number for each recipe must be unique.  Please change."},
     // ingredient info box: grain name and colour lines
@@ -118,7 +136,9 @@ const CatalogueEntry kCatalogueEntries[] = {
     // ingredient info box: kit description lines
     {99, "Description:\n%1\n"},
     // about box: web site or mail link could not be opened
-    {100, "Support Program Error:\nAn error occurred while trying to contact\nWortline via the Internet or E-mail.\nRefer to Help, but you may need to use the phone - %1\n\nError = %2"},
+    {100,
+     "Support Program Error:\nAn error occurred while trying to contact\nWortline via the Internet "
+     "or E-mail.\nRefer to Help, but you may need to use the phone - %1\n\nError = %2"},
     // status prompt and tooltip of the Commit Add/Update command
     {101, "Permanently saves recipe data\nCommit Add/Change"},
     // status prompt of the Bitterness Calculator command
@@ -168,11 +188,17 @@ const CatalogueEntry kCatalogueEntries[] = {
     // caption of the recipe form's tabbed property sheet
     {138, "Recipe Form (More Information)"},
     // document template of the recipe log window (window title first)
-    {140, "Log Book\nMaltwise\n\nMaltwise Data (*.MWC)\n.mwc\nMaltwiseCalc.Document\nMaltwise Calculator Document"},
+    {140,
+     "Log Book\nMaltwise\n\nMaltwise Data (*.MWC)\n.mwc\nMaltwiseCalc.Document\nMaltwise "
+     "Calculator Document"},
     // document template of the unused recipe label window
-    {141, "Recipe Label\nMaltwise\n\nMaltwise Data (*.MWC)\n.mwc\nMaltwiseCalc.Document\nMaltwise Calculator Document"},
+    {141,
+     "Recipe Label\nMaltwise\n\nMaltwise Data (*.MWC)\n.mwc\nMaltwiseCalc.Document\nMaltwise "
+     "Calculator Document"},
     // recipe save check: All Grain combined with another process method
-    {142, "Data Error:\nWhen 'All Grain' process method is selected, then\n1) You can't select Kit, Extract nor Partial Mash\n2) Mash data is required."},
+    {142,
+     "Data Error:\nWhen 'All Grain' process method is selected, then\n1) You can't select Kit, "
+     "Extract nor Partial Mash\n2) Mash data is required."},
     // hint: temperature fields (fermentation, sparge)
     {143, "Degrees\nFormat = 999"},
     // tip of the day heading
@@ -186,11 +212,17 @@ const CatalogueEntry kCatalogueEntries[] = {
     // hint: specific gravity fields
     {148, "Specific Gravity\nFormat = 9.999"},
     // calculation message: invalid specific gravity of an ingredient row
-    {149, "Warning: Specific Gravity of %1 invalid in %2 number %d.  Please enter a value between 1.000 and 1.200."},
+    {149,
+     "Warning: Specific Gravity of %1 invalid in %2 number %d.  Please enter a value between 1.000 "
+     "and 1.200."},
     // recipe save check: Kit process chosen but no kit entered
-    {150, "Data Error:\nWhen 'Kit' process method is selected you must enter at least one kit as an ingredient."},
+    {150,
+     "Data Error:\nWhen 'Kit' process method is selected you must enter at least one kit as an "
+     "ingredient."},
     // recipe save check: kit entered but Kit process not chosen
-    {152, "Data Error: \nYou entered at least one kit as an ingredient.  Therefore, the 'Kit' process method must be selected."},
+    {152,
+     "Data Error: \nYou entered at least one kit as an ingredient.  Therefore, the 'Kit' process "
+     "method must be selected."},
     // setting name: default recipe database
     {153, "DefaultRecipeFile"},
     // ingredient type name for adjuncts (grid sheet name)
@@ -198,7 +230,9 @@ const CatalogueEntry kCatalogueEntries[] = {
     // setting name: default data database
     {155, "DefaultDataFile"},
     // hop utilization lookup: gravity or boil time outside the table
-    {156, "Warning: During Hops IBU calculation the %1 (%2) was outside the bounds of the Utilization table."},
+    {156,
+     "Warning: During Hops IBU calculation the %1 (%2) was outside the bounds of the Utilization "
+     "table."},
     // ingredient info box: specific gravity and Balling lines
     {157, "Specific Gravity: \t%1\nDegrees Balling: \t%2\n"},
     // ingredient info box: manufacturer line (extract, yeast)
@@ -214,15 +248,21 @@ const CatalogueEntry kCatalogueEntries[] = {
     // ingredient info box: adjunct fermentable line
     {163, "Fermentable: \t%1\n"},
     // supplier dialog: mail or web site could not be opened
-    {165, "Support Program Error:\nAn error occurred while trying to contact \n%1\nvia the Internet or E-mail.\n\nError = %2"},
+    {165,
+     "Support Program Error:\nAn error occurred while trying to contact \n%1\nvia the Internet or "
+     "E-mail.\n\nError = %2"},
     // opened file is not a recipe database
-    {168, "File Error:\nThe data base you tried to open is not a Maltwise Calculator recipe data base.  Please select another.\n\nData base name = %1."},
+    {168,
+     "File Error:\nThe data base you tried to open is not a Maltwise Calculator recipe data base.  "
+     "Please select another.\n\nData base name = %1."},
     // ingredient info box: units line (extract, kit)
     {169, "Units:\t\t%1\n"},
     // ingredient info box: extract hopped line
     {170, "Hopped:\t\t%1\n"},
     // file chosen in the options is not the right kind of database
-    {171, "File Error:\nThe data base you entered is not the right type of Maltwise Calculator data base.  Please select another.\n\nData base name = %1."},
+    {171,
+     "File Error:\nThe data base you entered is not the right type of Maltwise Calculator data "
+     "base.  Please select another.\n\nData base name = %1."},
     // target range text: specific gravity range
     {172, "Specific Gravity %1 - %2"},
     // target range text: IBU range
@@ -296,21 +336,31 @@ const CatalogueEntry kCatalogueEntries[] = {
     // hint: temperature at gravity reading
     {207, "Temperature at SG reading.\nDegrees\nFormat = 999"},
     // recipe save check: All Grain needs a grain and no kits or extracts
-    {208, "Data Error:\nWhen 'All Grain' process method is selected you must enter at least one grain as an ingredient.  Additionally, you cannot enter any kits nor any extracts."},
+    {208,
+     "Data Error:\nWhen 'All Grain' process method is selected you must enter at least one grain "
+     "as an ingredient.  Additionally, you cannot enter any kits nor any extracts."},
     // competition dialog: judge's score above 50
     {209, "Data Error:\nThe Judge's score must be 50 or less."},
     // calculation message: boil size zero, hop row skipped
     {210, "Warning: The recipe's Boil Size is zero.  Calculations have been bypassed."},
     // recipe save check: boil size or batch size is zero (%1 Boil or Batch)
-    {211, "Data Error:\n%1 Size is zero.\nBecause it is critical to several calculations, please record on the Fermentation Info tab of the Recipe Form.\nIf you are not sure of this information, use \"1\" and note to correct it so calculations can be done."},
+    {211,
+     "Data Error:\n%1 Size is zero.\nBecause it is critical to several calculations, please record "
+     "on the Fermentation Info tab of the Recipe Form.\nIf you are not sure of this information, "
+     "use \"1\" and note to correct it so calculations can be done."},
     // calculation message: batch size zero, colour calculation skipped
     {212, "Warning: The recipe's Batch Size is zero.  Calculations have been bypassed."},
     // calculation message: amount missing for an adjunct or yeast row
-    {213, "Warning: Amount is zero or missing for %1 %2.  This ingredient was excluded from the calculations."},
+    {213,
+     "Warning: Amount is zero or missing for %1 %2.  This ingredient was excluded from the "
+     "calculations."},
     // number format: two decimals
     {214, "%.2f"},
     // about box: system information program cannot be started
-    {215, "Support Program Error:\nThe system information cannot be displayed.\nA possible cause is that the system information program file is not installed on your computer.  It should be located at\n%1\nContact Wortline for further information"},
+    {215,
+     "Support Program Error:\nThe system information cannot be displayed.\nA possible cause is "
+     "that the system information program file is not installed on your computer.  It should be "
+     "located at\n%1\nContact Wortline for further information"},
     // setting name: path of the system information program
     {216, "MSInfoPath"},
     // hint: single infusion mash time
@@ -328,7 +378,10 @@ const CatalogueEntry kCatalogueEntries[] = {
     // bitterness calculator: boil time or original gravity missing
     {223, "Data Error:\nBoil Time and Original Gravity must be entered"},
     // no path set for the ingredients (data) database
-    {224, "File Error:\nNo path has been set for the Ingredients database.\nPossible cause is an error during installation.  Please uninstall and reinstall.\nContact Wortline for further information"},
+    {224,
+     "File Error:\nNo path has been set for the Ingredients database.\nPossible cause is an error "
+     "during installation.  Please uninstall and reinstall.\nContact Wortline for further "
+     "information"},
     // setting name: program path of tool 3
     {225, "PathTool3"},
     // setting name: menu text of tool 1
@@ -338,35 +391,56 @@ const CatalogueEntry kCatalogueEntries[] = {
     // setting name: menu text of tool 3
     {228, "NameTool3"},
     // start-up: both a database and the last-used one requested
-    {230, "Command Line Error:\nYou specified a database to open and also requested to open the last-used database.\nMaltwise Calculator will not load either database.\n\nDatabase = %1"},
+    {230,
+     "Command Line Error:\nYou specified a database to open and also requested to open the "
+     "last-used database.\nMaltwise Calculator will not load either database.\n\nDatabase = %1"},
     // report: current recipe has unsaved changes
-    {231, "Warning:\nYou have asked to preview or print the current recipe, however the latest change(s) have not been saved.\n\nAre you sure you want to continue?"},
+    {231,
+     "Warning:\nYou have asked to preview or print the current recipe, however the latest "
+     "change(s) have not been saved.\n\nAre you sure you want to continue?"},
     // setting name: recipe database now open
     {232, "RecipeFileOpened"},
     // hop utilization lookup: boil time zero, treated as finishing hops
-    {233, "Information: During Hops IBU calculation the Boil Time was zero.  These will be assumed to be finishing  hops, and not contribute to bitterness."},
+    {233,
+     "Information: During Hops IBU calculation the Boil Time was zero.  These will be assumed to "
+     "be finishing  hops, and not contribute to bitterness."},
     // calculation message: invalid colour of an ingredient row
-    {234, "Warning: Color (degrees Lovibond) of %1 invalid in %2 number %d.  Please enter a value between 1and 500 (English measures) or 1 and 2000 (Metric)"},
+    {234,
+     "Warning: Color (degrees Lovibond) of %1 invalid in %2 number %d.  Please enter a value "
+     "between 1and 500 (English measures) or 1 and 2000 (Metric)"},
     // calculation messages list column headings
     {235, "#,Level,Message"},
     // calculation message: invalid yeast attenuation
-    {236, "Warning: Attenuation of %1 invalid in %2 number %d.  Please enter a value between 1 and 100."},
+    {236,
+     "Warning: Attenuation of %1 invalid in %2 number %d.  Please enter a value between 1 and "
+     "100."},
     // calculation message: not exactly one valid yeast, default attenuation used
-    {237, "Information: Multiple yeasts are in recipe.  Or, no yeast with a valid attenuation was found.  Default attenuation of 75 used in alcohol calculation."},
+    {237,
+     "Information: Multiple yeasts are in recipe.  Or, no yeast with a valid attenuation was "
+     "found.  Default attenuation of 75 used in alcohol calculation."},
     // original gravity calculator: no unknown left to solve for
-    {238, "Data Error:\nOne of these must be zero\nWeight, Extract Potential, Volume, Original Gravity"},
+    {238,
+     "Data Error:\nOne of these must be zero\nWeight, Extract Potential, Volume, Original Gravity"},
     // original gravity calculator: more than one unknown
-    {239, "Data Error:\nOnly one of these can be zero\nWeight, Extract Potential, Volume, Original Gravity"},
+    {239,
+     "Data Error:\nOnly one of these can be zero\nWeight, Extract Potential, Volume, Original "
+     "Gravity"},
     // original gravity calculator: efficiency missing
     {240, "Data Error:\nEfficiency must be entered"},
     // adjunct lookup heading in fermentable-only mode
     {241, "Name (Fermentable Only)"},
     // alcohol calculator: no unknown left to solve for
-    {242, "Data Error:\nOne of these must be zero\nOriginal Gravity, Terminal Gravity, % Alcohol by Volume"},
+    {242,
+     "Data Error:\nOne of these must be zero\nOriginal Gravity, Terminal Gravity, % Alcohol by "
+     "Volume"},
     // alcohol calculator: more than one unknown
-    {243, "Data Error:\nOnly one of these can be zero\nOriginal Gravity, Terminal Gravity, % Alcohol by Volume"},
+    {243,
+     "Data Error:\nOnly one of these can be zero\nOriginal Gravity, Terminal Gravity, % Alcohol by "
+     "Volume"},
     // alcohol calculator: attenuation needed to predict terminal gravity
-    {244, "Data Error:\nYeast Attenuation must be entered if Terminal Gravity is zero (to predict TG from OG using Attenuation)"},
+    {244,
+     "Data Error:\nYeast Attenuation must be entered if Terminal Gravity is zero (to predict TG "
+     "from OG using Attenuation)"},
     // alcohol calculator: terminal gravity not below original gravity
     {245, "Data Error:\nTerminal Gravity must be less than Original Gravity"},
     // alcohol calculator: original or terminal gravity out of range
@@ -378,19 +452,26 @@ const CatalogueEntry kCatalogueEntries[] = {
     // original gravity calculator: extract potential out of range
     {249, "Data Error:\nThe Extract Potential entered (%1) must be between 1.000 and 1.200"},
     // deleting the only recipe in the database is refused
-    {250, "Error:\nYou cannot delete the only recipe in the database.\n Please add at least one other recipe, then delete this recipe."},
+    {250,
+     "Error:\nYou cannot delete the only recipe in the database.\n Please add at least one other "
+     "recipe, then delete this recipe."},
     // hint: adjunct fermentable check box (short and long form)
     {251, "Check if ferments\rWill be used during OG calculation"},
     // hint: adjunct priming check box (short and long form)
-    {252, "Check if may be used for priming\rWill be displayed when requested during recipe creation"},
+    {252,
+     "Check if may be used for priming\rWill be displayed when requested during recipe creation"},
     // hint: colour in Lovibond
     {253, "Degrees Lovibond\nFormat 999.9"},
     // hint: yield percentage
-    {254, "Ratio of weight (dried) of soluble material to\n  initial weight of malt\nPercentage\nFormat = 99.9"},
+    {254,
+     "Ratio of weight (dried) of soluble material to\n  initial weight of malt\nPercentage\nFormat "
+     "= 99.9"},
     // hint: protein percentage
     {255, "Protein content of malt\nExpressed as a percentage\nFormat = 99.9"},
     // hint: degrees Balling (typo kept)
-    {256, "Debrees Balling, which is another density scale\nNote: Specific Gravity scale used in calculations\nFormat = 99.9"},
+    {256,
+     "Debrees Balling, which is another density scale\nNote: Specific Gravity scale used in "
+     "calculations\nFormat = 99.9"},
     // hint: hop alpha acid
     {258, "Alpha Acid Units\nPercentage\nFormat = 99.9"},
     // hint: hop origin
@@ -428,7 +509,8 @@ const CatalogueEntry kCatalogueEntries[] = {
     // hint: weight fields
     {276, "Weight\nFormat = 99.9"},
     // hint: drop-down lists
-    {277, "Select one from the drop down list\nClick on the arrow button, then on a row in the list"},
+    {277,
+     "Select one from the drop down list\nClick on the arrow button, then on a row in the list"},
     // hint: water type
     {278, "Descriptive name\nUp to 20 characters"},
     // hint: yeast attenuation
@@ -440,7 +522,9 @@ const CatalogueEntry kCatalogueEntries[] = {
     // hint: style name
     {282, "Enter a name\nUp to 35 characters"},
     // calculation message: weight missing for an extract or grain row
-    {285, "Warning: Weight is zero or missing for %1 %2.  This ingredient was excluded from the calculations."},
+    {285,
+     "Warning: Weight is zero or missing for %1 %2.  This ingredient was excluded from the "
+     "calculations."},
     // calculation message: default extract potential assumed
     {286, "Information: Assumed extract potential of %1 due to invalid SG on %2 %d"},
     // calculation message: default yeast attenuation assumed
@@ -448,19 +532,26 @@ const CatalogueEntry kCatalogueEntries[] = {
     // calculation message: default system efficiency assumed
     {288, "Information: System efficiency of %1 assumed because not entered on Mash tab"},
     // calculation message: batch size zero, gravity calculation skipped
-    {289, "Warning: The recipe's Batch Size is zero during OG calc.  Calculations have been bypassed."},
+    {289,
+     "Warning: The recipe's Batch Size is zero during OG calc.  Calculations have been bypassed."},
     // calculators: a field that does not convert to a number
     {1001, "Data Error:\nThe %1 entered (%2) is not a number.  Please enter a number."},
     // calculators: a field that does not convert to a whole number
     {1002, "Data Error:\nThe %1 entered (%2) is not a whole number.  Please enter a whole number."},
     // bitterness calculator: utilization lookup gave zero
-    {1003, "Data Error:\nThe %1 cannot be solved because the hop utilization is zero.\nEnter a Boil Time between 3 and 120 minutes and an Original Gravity between 1.030 and 1.130."},
+    {1003,
+     "Data Error:\nThe %1 cannot be solved because the hop utilization is zero.\nEnter a Boil Time "
+     "between 3 and 120 minutes and an Original Gravity between 1.030 and 1.130."},
     // original gravity calculator: a solve that would divide by zero points
-    {1004, "Data Error:\nThe %1 cannot be solved while the %2 is 1.000, because it then adds no gravity points.\nPlease enter a %2 above 1.000."},
+    {1004,
+     "Data Error:\nThe %1 cannot be solved while the %2 is 1.000, because it then adds no gravity "
+     "points.\nPlease enter a %2 above 1.000."},
     // calculators: a result that overflows
     {1005, "Data Error:\nThe %1 works out too large to show.  Please check the values entered."},
     // recipe bitterness: a hop row whose figures overflow is left as it was
-    {1006, "Warning: The bitterness of Hops row %d works out too large to calculate.  Please check its weight and alpha acid; the row was left as it was."},
+    {1006,
+     "Warning: The bitterness of Hops row %d works out too large to calculate.  Please check its "
+     "weight and alpha acid; the row was left as it was."},
     // status prompt and tooltip of the Add record command
     {32771, "Add a new record\nNew Record"},
     // status prompt and tooltip of the Delete record command (typo kept)

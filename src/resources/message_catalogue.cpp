@@ -17,7 +17,9 @@ const CatalogueEntry* findEntry(int number) {
     return (it != end && it->number == number) ? it : nullptr;
 }
 
-bool isPlaceholderDigit(char c) { return c >= '1' && c <= '9'; }
+bool isPlaceholderDigit(char c) {
+    return c >= '1' && c <= '9';
+}
 
 // Shared scanner of formatStrings and formatRowMessage: copies the pattern,
 // putting args[i] in place of %<i+1> and, when a row text is given, the row in
@@ -50,7 +52,9 @@ std::string expand(std::string_view pattern, std::initializer_list<std::string_v
 
 }  // namespace
 
-bool catalogueHas(int number) { return findEntry(number) != nullptr; }
+bool catalogueHas(int number) {
+    return findEntry(number) != nullptr;
+}
 
 std::string_view catalogueText(int number) {
     if (const CatalogueEntry* e = findEntry(number)) {

@@ -9,11 +9,11 @@ namespace mw {
 
 // Well-known catalogue numbers that several layers share.
 namespace msg {
-inline constexpr int FormatUnsigned = 191;   // "%lu"
-inline constexpr int FormatOneDecimal = 192;    // "%.1f"
-inline constexpr int FormatThreeDecimals = 193; // "%.3f"
-inline constexpr int FormatWhole = 194;         // "%.0f"
-inline constexpr int FormatTwoDecimals = 214;   // "%.2f"
+inline constexpr int FormatUnsigned = 191;       // "%lu"
+inline constexpr int FormatOneDecimal = 192;     // "%.1f"
+inline constexpr int FormatThreeDecimals = 193;  // "%.3f"
+inline constexpr int FormatWhole = 194;          // "%.0f"
+inline constexpr int FormatTwoDecimals = 214;    // "%.2f"
 }  // namespace msg
 
 // True when the catalogue holds a text under this number.

@@ -15,7 +15,9 @@ namespace {
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
@@ -76,8 +78,8 @@ std::optional<double> convertDecimal(std::string_view number) {
     if (ec == std::errc::result_out_of_range) {
         // Underflow reads as zero; overflow does not convert.
         const std::size_t e = number.find_first_of("eE");
-        const bool negativeExponent = e != std::string_view::npos && e + 1 < number.size() &&
-                                      number[e + 1] == '-';
+        const bool negativeExponent =
+            e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
         if (!negativeExponent) {
             return std::nullopt;
         }

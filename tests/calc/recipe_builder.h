@@ -20,7 +20,9 @@ struct TestRecipe {
     calc::RecipeCalculation calc{fields, rows, table, prompts};
     int modifiedCount = 0;
 
-    TestRecipe() { calc.setModifiedHandler([this] { ++modifiedCount; }); }
+    TestRecipe() {
+        calc.setModifiedHandler([this] { ++modifiedCount; });
+    }
 
     void kit(std::string sg, std::string color = "5.0", std::string hbu = "0.0") {
         rows.addRow(calc::Sheet::Kits, {"Maker", "Bitter", hbu, "3.3", "lbs", sg, color, "1"});
@@ -38,8 +40,8 @@ struct TestRecipe {
                  std::string units = "lbs", std::string color = "1.0") {
         rows.addRow(calc::Sheet::Adjuncts, {"Sugar", amount, units, fermentable, sg, color, "1"});
     }
-    void hop(std::string alpha, std::string weight, std::string minutes,
-             std::string units = "oz", std::string ibu = "0", std::string hbu = "0.0") {
+    void hop(std::string alpha, std::string weight, std::string minutes, std::string units = "oz",
+             std::string ibu = "0", std::string hbu = "0.0") {
         rows.addRow(calc::Sheet::Hops, {"Hop", alpha, weight, units, minutes, ibu, hbu, "1"});
     }
     void yeast(std::string amount, std::string attenuation) {
@@ -67,8 +69,8 @@ inline calc::HopUtilizationTable indexedTable() {
 
 }  // namespace mw::test
 
-#include <functional>
 #include <QMetaType>
+#include <functional>
 
 // A data-driven row sets a recipe up with one of these.
 using RecipeSetup = std::function<void(mw::test::TestRecipe&)>;

@@ -70,12 +70,30 @@ private slots:
         QTest::addColumn<QString>("ibu");
         QTest::addColumn<QString>("minutes");
         QTest::addColumn<int>("message");
-        QTest::newRow("no zero") << "1" << "5" << "10" << "60" << 221;
-        QTest::newRow("two zeros") << "0" << "5" << "" << "60" << 222;
-        QTest::newRow("boil time zero") << "1" << "5" << "" << "0" << 223;
-        QTest::newRow("boil time empty") << "1" << "5" << "" << "" << 223;
-        QTest::newRow("not a number") << "1 oz" << "5" << "" << "60" << 1001;
-        QTest::newRow("minutes not whole") << "1" << "5" << "" << "7.5" << 1002;
+        QTest::newRow("no zero") << "1"
+                                 << "5"
+                                 << "10"
+                                 << "60" << 221;
+        QTest::newRow("two zeros") << "0"
+                                   << "5"
+                                   << ""
+                                   << "60" << 222;
+        QTest::newRow("boil time zero") << "1"
+                                        << "5"
+                                        << ""
+                                        << "0" << 223;
+        QTest::newRow("boil time empty") << "1"
+                                         << "5"
+                                         << ""
+                                         << "" << 223;
+        QTest::newRow("not a number") << "1 oz"
+                                      << "5"
+                                      << ""
+                                      << "60" << 1001;
+        QTest::newRow("minutes not whole") << "1"
+                                           << "5"
+                                           << ""
+                                           << "7.5" << 1002;
     }
     void inputRefusals() {
         QFETCH(QString, weight);
@@ -109,14 +127,20 @@ private slots:
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("hbu");
         // 5 x 0.01 x 7490 x 1 x 0.231 / 5 = 17.30
-        QTest::newRow("IBU") << "1" << "5" << "" << int(BitternessSolver::VarIbu) << "17"
+        QTest::newRow("IBU") << "1"
+                             << "5"
+                             << "" << int(BitternessSolver::VarIbu) << "17"
                              << "5.0";
         // 30 x 5 / (5 x 0.01 x 7490 x 0.231) = 1.73, shown 2; HBU from 2
-        QTest::newRow("weight rounded") << "0" << "5" << "30" << int(BitternessSolver::VarWeight)
-                                        << "2" << "10.0";
+        QTest::newRow("weight rounded") << "0"
+                                        << "5"
+                                        << "30" << int(BitternessSolver::VarWeight) << "2"
+                                        << "10.0";
         // 17 x 5 / (7490 x 1 x 0.231) x 100 = 4.91
-        QTest::newRow("alpha rounded") << "1" << "0" << "17" << int(BitternessSolver::VarAlpha)
-                                       << "5" << "5.0";
+        QTest::newRow("alpha rounded") << "1"
+                                       << "0"
+                                       << "17" << int(BitternessSolver::VarAlpha) << "5"
+                                       << "5.0";
     }
     void solves() {
         QFETCH(QString, weight);

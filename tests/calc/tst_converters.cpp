@@ -20,20 +20,48 @@ private slots:
         QTest::addColumn<int>("refusal");
         QTest::addColumn<QString>("result0");
         QTest::addColumn<QString>("result1");
-        QTest::newRow("gravity to Balling") << true << "1.048" << "" << 0 << "1.048" << "12.00";
-        QTest::newRow("Balling to gravity") << true << "" << "12" << 0 << "1.048" << "12.00";
-        QTest::newRow("negative Balling passes") << true << "" << "-2" << 0 << "0.992" << "-2.00";
-        QTest::newRow("gravity 1.250") << true << "1.250" << "" << 267 << "" << "";
-        QTest::newRow("Balling 55") << true << "" << "55" << 268 << "" << "";
-        QTest::newRow("both filled") << true << "1.048" << "12" << 265 << "" << "";
-        QTest::newRow("both empty") << true << "" << "" << 266 << "" << "";
-        QTest::newRow("not a number") << true << "1.048" << "twelve" << 1001 << "" << "";
-        QTest::newRow("by volume at once") << false << "5.00" << "" << 0 << "5.00" << "4.00";
-        QTest::newRow("by weight") << false << "" << "4" << 0 << "5.00" << "4.00";
-        QTest::newRow("by volume 25") << false << "25" << "" << 274 << "" << "";
-        QTest::newRow("by weight 0.3") << false << "" << "0.3" << 275 << "" << "";
-        QTest::newRow("both filled ABV") << false << "5" << "4" << 270 << "" << "";
-        QTest::newRow("both empty ABV") << false << "" << "" << 271 << "" << "";
+        QTest::newRow("gravity to Balling") << true << "1.048"
+                                            << "" << 0 << "1.048"
+                                            << "12.00";
+        QTest::newRow("Balling to gravity") << true << ""
+                                            << "12" << 0 << "1.048"
+                                            << "12.00";
+        QTest::newRow("negative Balling passes") << true << ""
+                                                 << "-2" << 0 << "0.992"
+                                                 << "-2.00";
+        QTest::newRow("gravity 1.250") << true << "1.250"
+                                       << "" << 267 << ""
+                                       << "";
+        QTest::newRow("Balling 55") << true << ""
+                                    << "55" << 268 << ""
+                                    << "";
+        QTest::newRow("both filled") << true << "1.048"
+                                     << "12" << 265 << ""
+                                     << "";
+        QTest::newRow("both empty") << true << ""
+                                    << "" << 266 << ""
+                                    << "";
+        QTest::newRow("not a number") << true << "1.048"
+                                      << "twelve" << 1001 << ""
+                                      << "";
+        QTest::newRow("by volume at once") << false << "5.00"
+                                           << "" << 0 << "5.00"
+                                           << "4.00";
+        QTest::newRow("by weight") << false << ""
+                                   << "4" << 0 << "5.00"
+                                   << "4.00";
+        QTest::newRow("by volume 25") << false << "25"
+                                      << "" << 274 << ""
+                                      << "";
+        QTest::newRow("by weight 0.3") << false << ""
+                                       << "0.3" << 275 << ""
+                                       << "";
+        QTest::newRow("both filled ABV") << false << "5"
+                                         << "4" << 270 << ""
+                                         << "";
+        QTest::newRow("both empty ABV") << false << ""
+                                        << "" << 271 << ""
+                                        << "";
     }
     void convert() {
         QFETCH(bool, gravity);

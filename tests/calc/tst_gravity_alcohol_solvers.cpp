@@ -31,27 +31,27 @@ private slots:
         QTest::newRow("weight of 10 points at 75 percent, 1.85 shown 2")
             << QStringList{"0", "1.036", "5", "75", "1.010"} << false << 0
             << QStringList{"2", "1.036", "5", "1.010", "2.5"};
-        QTest::newRow("weight in kilograms") << QStringList{"0", "1.036", "5", "75", "1.050"}
-                                             << true << 0
-                                             << QStringList{"4", "1.036", "5", "1.050", "12.5"};
+        QTest::newRow("weight in kilograms")
+            << QStringList{"0", "1.036", "5", "75", "1.050"} << true << 0
+            << QStringList{"4", "1.036", "5", "1.050", "12.5"};
         QTest::newRow("potential solved") << QStringList{"1", "0", "5", "100", "1.008"} << false
                                           << 0 << QStringList{"1", "1.04", "5", "1.008", "2.0"};
         QTest::newRow("volume solved") << QStringList{"1", "1.040", "0", "100", "1.008"} << false
                                        << 0 << QStringList{"1", "1.04", "5", "1.008", "2.0"};
-        QTest::newRow("efficiency 0 first") << QStringList{"1", "1.040", "5", "0", "1.010"}
-                                            << false << 240 << QStringList{};
-        QTest::newRow("efficiency empty") << QStringList{"0", "0", "5", "", ""} << false << 240
-                                          << QStringList{};
-        QTest::newRow("none zero") << QStringList{"1", "1.040", "5", "80", "1.010"} << false
-                                   << 238 << QStringList{};
-        QTest::newRow("two zeros") << QStringList{"0", "1.040", "5", "80", ""} << false << 239
-                                   << QStringList{};
-        QTest::newRow("potential 1.201") << QStringList{"1", "1.201", "5", "80", ""} << false
-                                         << 249 << QStringList{};
-        QTest::newRow("efficiency 24") << QStringList{"1", "1.040", "5", "24", ""} << false
-                                       << 248 << QStringList{};
-        QTest::newRow("efficiency 101") << QStringList{"1", "1.040", "5", "101", ""} << false
-                                        << 248 << QStringList{};
+        QTest::newRow("efficiency 0 first")
+            << QStringList{"1", "1.040", "5", "0", "1.010"} << false << 240 << QStringList{};
+        QTest::newRow("efficiency empty")
+            << QStringList{"0", "0", "5", "", ""} << false << 240 << QStringList{};
+        QTest::newRow("none zero")
+            << QStringList{"1", "1.040", "5", "80", "1.010"} << false << 238 << QStringList{};
+        QTest::newRow("two zeros")
+            << QStringList{"0", "1.040", "5", "80", ""} << false << 239 << QStringList{};
+        QTest::newRow("potential 1.201")
+            << QStringList{"1", "1.201", "5", "80", ""} << false << 249 << QStringList{};
+        QTest::newRow("efficiency 24")
+            << QStringList{"1", "1.040", "5", "24", ""} << false << 248 << QStringList{};
+        QTest::newRow("efficiency 101")
+            << QStringList{"1", "1.040", "5", "101", ""} << false << 248 << QStringList{};
         QTest::newRow("weight with no potential points")
             << QStringList{"0", "1.000", "5", "80", "1.050"} << false << 1004 << QStringList{};
         QTest::newRow("volume with no gravity points")
@@ -100,8 +100,7 @@ private slots:
         const SolveOutcome out = s.calculate();
         QCOMPARE(s.text(GF::Weight), std::string(""));
         QCOMPARE(out.focusField, std::optional<int>(GF::Potential));
-        QCOMPARE(out.messages[0].text,
-                 formatMessage(1004, "Weight", "Extract Potential"));
+        QCOMPARE(out.messages[0].text, formatMessage(1004, "Weight", "Extract Potential"));
     }
 
     void ingredientsSetTheEfficiency() {
@@ -149,28 +148,27 @@ private slots:
         QTest::newRow("terminal predicted from attenuation")
             << QStringList{"1.048", "", "75", ""} << 0
             << QStringList{"1.048", "1.036", "1.53", "1.22"};
-        QTest::newRow("terminal 1.000 predicted too") << QStringList{"1.048", "1.000", "75", ""}
-                                                      << 0
-                                                      << QStringList{"1.048", "1.036", "1.53",
-                                                                     "1.22"};
+        QTest::newRow("terminal 1.000 predicted too")
+            << QStringList{"1.048", "1.000", "75", ""} << 0
+            << QStringList{"1.048", "1.036", "1.53", "1.22"};
         QTest::newRow("original solved") << QStringList{"", "1.010", "75", "5"} << 0
                                          << QStringList{"1.049", "1.01", "5.00", "4.00"};
         QTest::newRow("terminal solved without attenuation")
             << QStringList{"1.050", "", "0", "5"} << 0
             << QStringList{"1.05", "1.011", "5.00", "4.00"};
-        QTest::newRow("nothing to predict from") << QStringList{"1.050", "", "", ""} << 244
-                                                 << QStringList{};
-        QTest::newRow("none zero") << QStringList{"1.050", "1.010", "75", "5"} << 242
-                                   << QStringList{};
+        QTest::newRow("nothing to predict from")
+            << QStringList{"1.050", "", "", ""} << 244 << QStringList{};
+        QTest::newRow("none zero")
+            << QStringList{"1.050", "1.010", "75", "5"} << 242 << QStringList{};
         QTest::newRow("two zeros") << QStringList{"", "1.010", "75", ""} << 243 << QStringList{};
-        QTest::newRow("terminal not below original") << QStringList{"1.030", "1.030", "75", ""}
-                                                     << 245 << QStringList{};
-        QTest::newRow("original out of range") << QStringList{"1.250", "1.010", "75", ""} << 246
-                                               << QStringList{};
-        QTest::newRow("attenuation 96") << QStringList{"1.050", "", "96", ""} << 247
-                                        << QStringList{};
-        QTest::newRow("attenuation 49") << QStringList{"1.050", "1.010", "49", ""} << 247
-                                        << QStringList{};
+        QTest::newRow("terminal not below original")
+            << QStringList{"1.030", "1.030", "75", ""} << 245 << QStringList{};
+        QTest::newRow("original out of range")
+            << QStringList{"1.250", "1.010", "75", ""} << 246 << QStringList{};
+        QTest::newRow("attenuation 96")
+            << QStringList{"1.050", "", "96", ""} << 247 << QStringList{};
+        QTest::newRow("attenuation 49")
+            << QStringList{"1.050", "1.010", "49", ""} << 247 << QStringList{};
     }
     void alcohol() {
         QFETCH(QStringList, inputs);

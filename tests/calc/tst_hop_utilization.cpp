@@ -3,8 +3,8 @@
 
 #include "calc/calc_message_list.h"
 #include "calc/hop_utilization.h"
-#include "resources/message_catalogue.h"
 #include "recipe_builder.h"
+#include "resources/message_catalogue.h"
 #include "support/qt_printers.h"
 #include "support/test_registry.h"
 
@@ -80,12 +80,11 @@ private slots:
         QTest::newRow("gravity 1.140")
             << 60 << 1.14 << std::vector<std::string>{gravityPrefix + "1.140" + suffix};
         QTest::newRow("time 2") << 2 << 1.05 << std::vector<std::string>{timePrefix + "2" + suffix};
-        QTest::newRow("time 121")
-            << 121 << 1.05 << std::vector<std::string>{timePrefix + "121" + suffix};
+        QTest::newRow("time 121") << 121 << 1.05
+                                  << std::vector<std::string>{timePrefix + "121" + suffix};
         QTest::newRow("time 0 is finishing hops") << 0 << 1.05 << std::vector<std::string>{zero};
         QTest::newRow("both, gravity first")
-            << 0 << 1.2
-            << std::vector<std::string>{gravityPrefix + "1.200" + suffix, zero};
+            << 0 << 1.2 << std::vector<std::string>{gravityPrefix + "1.200" + suffix, zero};
     }
     void bounds() {
         QFETCH(int, minutes);

@@ -20,8 +20,8 @@ private slots:
         QTest::addColumn<bool>("displayWarnings");
         QTest::addColumn<CalcStatus>("status");
         QTest::addColumn<std::vector<int>>("boxes");
-        QTest::newRow("problem, announced") << true << true << true << CalcStatus::Errors
-                                            << std::vector<int>{12};
+        QTest::newRow("problem, announced")
+            << true << true << true << CalcStatus::Errors << std::vector<int>{12};
         QTest::newRow("problem, not announced")
             << true << false << true << CalcStatus::Errors << std::vector<int>{};
         QTest::newRow("problem, warnings off")
@@ -48,8 +48,8 @@ private slots:
         }
         const calc::CalcStatusLook look = calc::calcStatusLook(status);
         QCOMPARE(look.msgsButtonEnabled, withProblem);
-        QCOMPARE(look.color, std::optional<calc::Rgb>(withProblem ? calc::kErrorRed
-                                                                  : calc::kHighlightBlue));
+        QCOMPARE(look.color,
+                 std::optional<calc::Rgb>(withProblem ? calc::kErrorRed : calc::kHighlightBlue));
     }
 
     void notDoneLooksPlain() {
@@ -110,8 +110,7 @@ private slots:
         QTest::addColumn<std::vector<int>>("boxes");
         QTest::newRow("messages open the window") << true << true << true << std::vector<int>{};
         QTest::newRow("corrected: message 13") << false << true << false << std::vector<int>{13};
-        QTest::newRow("corrected, warnings off") << false << false << false
-                                                 << std::vector<int>{};
+        QTest::newRow("corrected, warnings off") << false << false << false << std::vector<int>{};
     }
     void msgsButton() {
         QFETCH(bool, withProblem);

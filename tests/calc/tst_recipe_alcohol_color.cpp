@@ -13,9 +13,13 @@ const std::string kDefaultAttenuation(catalogueText(237));
 std::string invalidAttenuation(const std::string& text, int row) {
     return formatRowMessage(236, text, "Yeast", row);
 }
-std::string assumedAttenuation(int row) { return formatRowMessage(287, "75", "Yeast", row); }
+std::string assumedAttenuation(int row) {
+    return formatRowMessage(287, "75", "Yeast", row);
+}
 // Extract enough for a predicted gravity of 1.048 in 5 gallons.
-void gravity1048(TestRecipe& r) { r.extract("6", "1.040"); }
+void gravity1048(TestRecipe& r) {
+    r.extract("6", "1.040");
+}
 }  // namespace
 
 class TestRecipeAlcoholColor : public QObject {
@@ -26,33 +30,24 @@ private slots:
         QTest::addColumn<RecipeSetup>("setup");
         QTest::addColumn<double>("alcohol");
         QTest::addColumn<std::vector<std::string>>("messages");
-        QTest::newRow("one yeast at 75")
-            << RecipeSetup([](TestRecipe& r) { r.yeast("1", "75"); }) << 4.59
-            << std::vector<std::string>{};
-        QTest::newRow("Corn sugar priming adds half a percent")
-            << RecipeSetup([](TestRecipe& r) {
-                   r.yeast("1", "75");
-                   r.fields.primingName = "Corn sugar";
-               })
-            << 5.09 << std::vector<std::string>{};
-        QTest::newRow("a name that begins with sugar does not")
-            << RecipeSetup([](TestRecipe& r) {
-                   r.yeast("1", "75");
-                   r.fields.primingName = "sugar";
-               })
-            << 4.59 << std::vector<std::string>{};
-        QTest::newRow("Sugar in capitals does not")
-            << RecipeSetup([](TestRecipe& r) {
-                   r.yeast("1", "75");
-                   r.fields.primingName = "Cane Sugar";
-               })
-            << 4.59 << std::vector<std::string>{};
-        QTest::newRow("two valid yeasts use 75")
-            << RecipeSetup([](TestRecipe& r) {
-                   r.yeast("1", "60");
-                   r.yeast("1", "90");
-               })
-            << 4.59 << std::vector<std::string>{kDefaultAttenuation};
+        QTest::newRow("one yeast at 75") << RecipeSetup([](TestRecipe& r) { r.yeast("1", "75"); })
+                                         << 4.59 << std::vector<std::string>{};
+        QTest::newRow("Corn sugar priming adds half a percent") << RecipeSetup([](TestRecipe& r) {
+            r.yeast("1", "75");
+            r.fields.primingName = "Corn sugar";
+        }) << 5.09 << std::vector<std::string>{};
+        QTest::newRow("a name that begins with sugar does not") << RecipeSetup([](TestRecipe& r) {
+            r.yeast("1", "75");
+            r.fields.primingName = "sugar";
+        }) << 4.59 << std::vector<std::string>{};
+        QTest::newRow("Sugar in capitals does not") << RecipeSetup([](TestRecipe& r) {
+            r.yeast("1", "75");
+            r.fields.primingName = "Cane Sugar";
+        }) << 4.59 << std::vector<std::string>{};
+        QTest::newRow("two valid yeasts use 75") << RecipeSetup([](TestRecipe& r) {
+            r.yeast("1", "60");
+            r.yeast("1", "90");
+        }) << 4.59 << std::vector<std::string>{kDefaultAttenuation};
         QTest::newRow("attenuation 100 is invalid")
             << RecipeSetup([](TestRecipe& r) { r.yeast("1", "100"); }) << 4.59
             << std::vector<std::string>{invalidAttenuation("100", 1), assumedAttenuation(1),
@@ -70,9 +65,8 @@ private slots:
         QTest::newRow("a yeast without amount is ignored")
             << RecipeSetup([](TestRecipe& r) { r.yeast("0", "80"); }) << 4.59
             << std::vector<std::string>{formatMessage(213, "Yeast", "1"), kDefaultAttenuation};
-        QTest::newRow("no yeast rows")
-            << RecipeSetup([](TestRecipe&) {}) << 4.59
-            << std::vector<std::string>{kDefaultAttenuation};
+        QTest::newRow("no yeast rows") << RecipeSetup([](TestRecipe&) {}) << 4.59
+                                       << std::vector<std::string>{kDefaultAttenuation};
     }
     void alcohol() {
         QFETCH(RecipeSetup, setup);
@@ -111,50 +105,38 @@ private slots:
         QTest::addColumn<RecipeSetup>("setup");
         QTest::addColumn<double>("color");
         QTest::addColumn<std::vector<std::string>>("messages");
-        QTest::newRow("two grains")
-            << RecipeSetup([](TestRecipe& r) {
-                   r.grain("10", "1.036", "lbs", "2.0");
-                   r.grain("1", "1.036", "lbs", "40");
-               })
-            << 12.0 << std::vector<std::string>{};
-        QTest::newRow("kit in 2.5 gallons")
-            << RecipeSetup([](TestRecipe& r) {
-                   r.fields.batch = 2.5;
-                   r.kit("1.040", "10");
-               })
-            << 20.0 << std::vector<std::string>{};
-        QTest::newRow("metric kit in its reference volume")
-            << RecipeSetup([](TestRecipe& r) {
-                   r.fields.measure = 1;
-                   r.fields.batch = 18.92706;
-                   r.kit("1.040", "10");
-               })
-            << 10.0 << std::vector<std::string>{};
-        QTest::newRow("English 500 valid, 500.5 not")
-            << RecipeSetup([](TestRecipe& r) {
-                   r.grain("1", "1.036", "lbs", "500");
-                   r.grain("1", "1.036", "lbs", "500.5");
-               })
-            << 100.0 << std::vector<std::string>{formatRowMessage(234, "500.5", "Grain", 2)};
-        QTest::newRow("metric accepts up to 2000")
-            << RecipeSetup([](TestRecipe& r) {
-                   r.fields.measure = 1;
-                   r.grain("1", "1.036", "kg", "2000");
-                   r.grain("1", "1.036", "kg", "2000.5");
-               })
-            << 400.0 << std::vector<std::string>{formatRowMessage(234, "2000.5", "Grain", 2)};
+        QTest::newRow("two grains") << RecipeSetup([](TestRecipe& r) {
+            r.grain("10", "1.036", "lbs", "2.0");
+            r.grain("1", "1.036", "lbs", "40");
+        }) << 12.0 << std::vector<std::string>{};
+        QTest::newRow("kit in 2.5 gallons") << RecipeSetup([](TestRecipe& r) {
+            r.fields.batch = 2.5;
+            r.kit("1.040", "10");
+        }) << 20.0 << std::vector<std::string>{};
+        QTest::newRow("metric kit in its reference volume") << RecipeSetup([](TestRecipe& r) {
+            r.fields.measure = 1;
+            r.fields.batch = 18.92706;
+            r.kit("1.040", "10");
+        }) << 10.0 << std::vector<std::string>{};
+        QTest::newRow("English 500 valid, 500.5 not") << RecipeSetup([](TestRecipe& r) {
+            r.grain("1", "1.036", "lbs", "500");
+            r.grain("1", "1.036", "lbs", "500.5");
+        }) << 100.0 << std::vector<std::string>{formatRowMessage(234, "500.5", "Grain", 2)};
+        QTest::newRow("metric accepts up to 2000") << RecipeSetup([](TestRecipe& r) {
+            r.fields.measure = 1;
+            r.grain("1", "1.036", "kg", "2000");
+            r.grain("1", "1.036", "kg", "2000.5");
+        }) << 400.0 << std::vector<std::string>{formatRowMessage(234, "2000.5", "Grain", 2)};
         QTest::newRow("kg extract counts 2.2 times, only in the colour")
-            << RecipeSetup([](TestRecipe& r) { r.extract("2", "1.040", "Dry", "kg", "10"); })
-            << 8.8 << std::vector<std::string>{};
-        QTest::newRow("ounces of grain and adjunct")
-            << RecipeSetup([](TestRecipe& r) {
-                   r.grain("16", "1.036", "oz", "10");
-                   r.adjunct("32", "1.040", "1", "oz", "10");
-               })
-            << 6.0 << std::vector<std::string>{};
+            << RecipeSetup([](TestRecipe& r) { r.extract("2", "1.040", "Dry", "kg", "10"); }) << 8.8
+            << std::vector<std::string>{};
+        QTest::newRow("ounces of grain and adjunct") << RecipeSetup([](TestRecipe& r) {
+            r.grain("16", "1.036", "oz", "10");
+            r.adjunct("32", "1.040", "1", "oz", "10");
+        }) << 6.0 << std::vector<std::string>{};
         QTest::newRow("non-fermentable adjunct adds no colour")
-            << RecipeSetup([](TestRecipe& r) { r.adjunct("5", "1.040", "0", "lbs", "300"); })
-            << 0.0 << std::vector<std::string>{};
+            << RecipeSetup([](TestRecipe& r) { r.adjunct("5", "1.040", "0", "lbs", "300"); }) << 0.0
+            << std::vector<std::string>{};
         QTest::newRow("missing amounts and colours")
             << RecipeSetup([](TestRecipe& r) {
                    r.kit("1.040", "0");
@@ -164,17 +146,14 @@ private slots:
                    r.adjunct("1", "1.040", "1", "lbs", "");
                })
             << 0.0
-            << std::vector<std::string>{formatRowMessage(234, "0", "Kit", 1),
-                                        formatMessage(285, "Extract", "1"),
-                                        formatMessage(285, "Grain", "1"),
-                                        formatMessage(213, "Adjunct", "1"),
-                                        formatRowMessage(234, "", "Adjunct", 2)};
-        QTest::newRow("batch size 0")
-            << RecipeSetup([](TestRecipe& r) {
-                   r.fields.batch = 0.0;
-                   r.grain("1", "1.036", "lbs", "999");
-               })
-            << 0.0 << std::vector<std::string>{std::string(catalogueText(212))};
+            << std::vector<std::string>{
+                   formatRowMessage(234, "0", "Kit", 1), formatMessage(285, "Extract", "1"),
+                   formatMessage(285, "Grain", "1"), formatMessage(213, "Adjunct", "1"),
+                   formatRowMessage(234, "", "Adjunct", 2)};
+        QTest::newRow("batch size 0") << RecipeSetup([](TestRecipe& r) {
+            r.fields.batch = 0.0;
+            r.grain("1", "1.036", "lbs", "999");
+        }) << 0.0 << std::vector<std::string>{std::string(catalogueText(212))};
     }
     void color() {
         QFETCH(RecipeSetup, setup);

@@ -12,7 +12,9 @@ using test::TestRecipe;
 
 namespace {
 // An all-extract recipe of gravity 1.050 in 5 gallons.
-void gravity1050(TestRecipe& r) { r.extract("5", "1.050"); }
+void gravity1050(TestRecipe& r) {
+    r.extract("5", "1.050");
+}
 }  // namespace
 
 class TestRecipeBitterness : public QObject {
@@ -28,9 +30,9 @@ private slots:
         QTest::addColumn<std::string>("ibu");
         QTest::addColumn<std::string>("hbu");
         // 5.0 x 0.01 x 1 x 0.231 x 7490 / 5 = 17.30
-        QTest::newRow("worked example") << std::string("5.0") << std::string("1")
-                                        << std::string("oz") << std::string("60") << false
-                                        << std::string("17") << std::string("5.0");
+        QTest::newRow("worked example")
+            << std::string("5.0") << std::string("1") << std::string("oz") << std::string("60")
+            << false << std::string("17") << std::string("5.0");
         QTest::newRow("30 minutes")
             << std::string("5.0") << std::string("1") << std::string("oz") << std::string("30")
             << false << std::string("13") << std::string("2.5");
@@ -73,8 +75,8 @@ private slots:
         QTest::addColumn<std::string>("oldIbu");
         QTest::addColumn<std::string>("oldHbu");
         QTest::addColumn<int>("writes");
-        QTest::newRow("both equal, HBU without decimals") << std::string("17") << std::string("5")
-                                                          << 0;
+        QTest::newRow("both equal, HBU without decimals")
+            << std::string("17") << std::string("5") << 0;
         QTest::newRow("both equal") << std::string("17") << std::string("5.0") << 0;
         QTest::newRow("IBU typed by hand") << std::string("20") << std::string("5.0") << 1;
         QTest::newRow("fresh row") << std::string("0") << std::string("0.0") << 2;

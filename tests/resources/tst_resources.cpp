@@ -28,9 +28,10 @@ private slots:
         QTest::addColumn<std::string>("expected");
         QTest::newRow("233 two blanks before hops")
             << 233
-            << std::string("Information: During Hops IBU calculation the Boil Time was zero.  "
-                           "These will be assumed to be finishing  hops, and not contribute to "
-                           "bitterness.");
+            << std::string(
+                   "Information: During Hops IBU calculation the Boil Time was zero.  "
+                   "These will be assumed to be finishing  hops, and not contribute to "
+                   "bitterness.");
         QTest::newRow("120 trailing blank")
             << 120 << std::string("Data Error:\nAlpha values must be between 1 and 20. ");
         QTest::newRow("251 carriage return")
@@ -72,14 +73,12 @@ private slots:
         QTest::addColumn<std::string>("expected");
         QTest::newRow("both") << std::string("IBU %1 - %2") << std::string("10")
                               << std::string("20") << std::string("IBU 10 - 20");
-        QTest::newRow("reversed and repeated")
-            << std::string("%2/%1/%2") << std::string("a") << std::string("b")
-            << std::string("b/a/b");
-        QTest::newRow("replacement not rescanned")
-            << std::string("%1 and %2") << std::string("%2") << std::string("x")
-            << std::string("%2 and x");
-        QTest::newRow("no argument for %3") << std::string("%1 %3") << std::string("a")
-                                            << std::string("b") << std::string("a %3");
+        QTest::newRow("reversed and repeated") << std::string("%2/%1/%2") << std::string("a")
+                                               << std::string("b") << std::string("b/a/b");
+        QTest::newRow("replacement not rescanned") << std::string("%1 and %2") << std::string("%2")
+                                                   << std::string("x") << std::string("%2 and x");
+        QTest::newRow("no argument for %3")
+            << std::string("%1 %3") << std::string("a") << std::string("b") << std::string("a %3");
         QTest::newRow("other percent signs kept")
             << std::string("80% of %1, %d, %") << std::string("a") << std::string("b")
             << std::string("80% of a, %d, %");
@@ -140,7 +139,8 @@ private slots:
     void numbersIgnoreTheLocale() {
         const char* previous = std::setlocale(LC_NUMERIC, nullptr);
         const std::string saved = previous ? previous : "C";
-        if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
+        if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") &&
+            !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
             QSKIP("no comma-decimal locale installed");
         }
         const std::string written = mw::formatNumber(193, 1.048);

@@ -20,9 +20,12 @@ public:
         }
         switch (prompt.buttons) {
             case PromptButtons::YesNo:
-            case PromptButtons::YesNoCancel: return PromptAnswer::Yes;
-            case PromptButtons::RetryCancel: return PromptAnswer::Retry;
-            default: return PromptAnswer::Ok;
+            case PromptButtons::YesNoCancel:
+                return PromptAnswer::Yes;
+            case PromptButtons::RetryCancel:
+                return PromptAnswer::Retry;
+            default:
+                return PromptAnswer::Ok;
         }
     }
 
