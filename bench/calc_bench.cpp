@@ -24,10 +24,10 @@ void fillRecipe(mw::calc::IngredientRows& rows) {
     using mw::calc::Sheet;
     for (int i = 0; i < 10; ++i) {
         const std::string n = std::to_string(i);
-        rows.addRow(Sheet::Kits, {"Maker " + n, "Bitter", "2.5", "3.3", "lbs", "1.040", "8.0", "1"});
-        rows.addRow(Sheet::Extracts,
-                    {"Maker " + n, "Light", "0.0", "1.5", i % 2 ? "kg" : "lbs", "Dry", "0",
-                     i == 3 ? "bad" : "1.044", "4.0", "1"});
+        rows.addRow(Sheet::Kits,
+                    {"Maker " + n, "Bitter", "2.5", "3.3", "lbs", "1.040", "8.0", "1"});
+        rows.addRow(Sheet::Extracts, {"Maker " + n, "Light", "0.0", "1.5", i % 2 ? "kg" : "lbs",
+                                      "Dry", "0", i == 3 ? "bad" : "1.044", "4.0", "1"});
         rows.addRow(Sheet::Grains, {"Malt " + n, "1.2", i % 3 ? "lbs" : "oz", "1.036", "3.0", "1"});
         rows.addRow(Sheet::Adjuncts,
                     {"Sugar " + n, "4", "oz", i % 4 ? "1" : "0", "1.046", "1.0", "1"});

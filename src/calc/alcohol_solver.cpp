@@ -27,71 +27,35 @@ bool outsideGravityRange(double gravity) {
 }
 }  // namespace
 
-AlcoholSolver::AlcoholSolver() {
+AlcoholSolver::AlcoholSolver()
+    : VariableSolver(FieldCount, {ByVolume, OriginalGravity, TerminalGravity}, "0.000", ByVolume) {
     restoreDefaults();
-    m_state.solvingFor = VarByVolume;
-}
-
-AlcoholSolver::Field AlcoholSolver::fieldOf(int variable) {
-    switch (variable) {
-        case VarByVolume:
-            return ByVolume;
-        case VarTerminal:
-            return TerminalGravity;
-        default:
-            return OriginalGravity;
-    }
-}
-
-const char* AlcoholSolver::unknownText(int variable) {
-    return variable == VarByVolume ? "" : "0.000";
 }
 
 void AlcoholSolver::restoreDefaults() {
-    m_texts[OriginalGravity] = fieldText(1.04);
-    m_texts[TerminalGravity] = fieldText(1.03);
-    m_texts[Attenuation] = fieldText(75.0);
-    m_texts[ByVolume] = "0.0";
-    m_texts[ByWeight] = "0.0";
-    m_state = SolverState{};
-}
-
-void AlcoholSolver::editText(Field field, std::string text) {
-    m_texts[field] = std::move(text);
-    switch (field) {
-        case ByVolume:
-            m_state.lastEdited = VarByVolume;
-            break;
-        case OriginalGravity:
-            m_state.lastEdited = VarOriginal;
-            break;
-        case TerminalGravity:
-            m_state.lastEdited = VarTerminal;
-            break;
-        default:
-            break;
-    }
+    field(OriginalGravity) = fieldText(1.04);
+    field(TerminalGravity) = fieldText(1.03);
+    field(Attenuation) = fieldText(75.0);
+    field(ByVolume) = "0.0";
+    field(ByWeight) = "0.0";
 }
 
 SolveOutcome AlcoholSolver::calculate() {
     SolveOutcome outcome;
-    m_state.rememberFocus();
-    for (Field f : {OriginalGravity, TerminalGravity, Attenuation, ByVolume}) {
-        zeroIfEmpty(m_texts[f]);
-    }
+    beginCalculate({OriginalGravity, TerminalGravity, Attenuation, ByVolume});
     const auto og =
-        readNumberField(m_texts[OriginalGravity], "Original Gravity", OriginalGravity, outcome);
+        readNumberField(text(OriginalGravity), "Original Gravity", OriginalGravity, outcome);
     if (!og)
         return outcome;
     const auto tg =
-        readNumberField(m_texts[TerminalGravity], "Terminal Gravity", TerminalGravity, outcome);
+        readNumberField(text(TerminalGravity), "Terminal Gravity", TerminalGravity, outcome);
     if (!tg)
         return outcome;
     const auto attenuation =
-        readNumberField(m_texts[Attenuation], "Yeast Attenuation", Attenuation, outcome);
+        readNumberField(text(Attenuation), "Yeast Attenuation", Attenuation, outcome);
     if (!attenuation)
         return outcome;
-    const auto abv = readNumberField(m_texts[ByVolume], "% by Volume", ByVolume, outcome);
+    const auto abv = readNumberField(text(ByVolume), "% by Volume", ByVolume, outcome);
     if (!abv)
         return outcome;
 
@@ -108,14 +72,9 @@ SolveOutcome AlcoholSolver::calculate() {
         unknown = VarOriginal;
     }
     if (*tg == 0.0) {
-        if (*attenuation != 0.0) {
-            if (*abv == 0.0) {
-                unknown = VarByVolume;
-            } else {
-                ++count;
-                unknown = VarTerminal;
-            }
-        } else if (*abv != 0.0) {
+        if (*attenuation != 0.0 && *abv == 0.0) {
+            unknown = VarByVolume;
+        } else if (*attenuation != 0.0 || *abv != 0.0) {
             ++count;
             unknown = VarTerminal;
         } else {
@@ -176,47 +135,15 @@ SolveOutcome AlcoholSolver::calculate() {
             break;
     }
     if (!resultShowable(outcome, kVariableNames[unknown], {original, terminal, alcohol})) {
-        m_texts[fieldOf(unknown)].clear();
+        emptyUnknown(unknown);
         return outcome;
     }
-    m_state.solvingFor = unknown;
-
-    m_texts[OriginalGravity] = fieldText(original);
-    m_texts[TerminalGravity] = fieldText(terminal);
-    m_texts[Attenuation] = fieldText(*attenuation);
-    m_texts[ByVolume] = formatNumber(msg::FormatTwoDecimals, alcohol);
-    m_texts[ByWeight] = formatNumber(msg::FormatTwoDecimals, alcohol * kWeightPerVolume);
-    m_state.resultsEnabled = true;
-    outcome.solved = true;
-    outcome.focusField = fieldOf(m_state.focusVariable);
-    return outcome;
-}
-
-SolveOutcome AlcoholSolver::recalculate() {
-    m_state.beginRecalculate();
-    if (m_state.solvingFor != VarNone) {
-        m_texts[fieldOf(m_state.solvingFor)] = unknownText(m_state.solvingFor);
-    }
-    return calculate();
-}
-
-SolveOutcome AlcoholSolver::chooseVariable(int variable) {
-    SolveOutcome outcome;
-    if (variable < VarByVolume || variable > VarTerminal) {
-        return outcome;
-    }
-    m_state.lastEdited = VarNone;
-    m_state.solvingFor = variable;
-    m_texts[fieldOf(variable)] = unknownText(variable);
-    outcome.focusField = fieldOf(variable);
-    return outcome;
-}
-
-SolveOutcome AlcoholSolver::clear() {
-    restoreDefaults();
-    m_state.solvingFor = VarNone;
-    SolveOutcome outcome;
-    outcome.focusField = ByVolume;
+    field(OriginalGravity) = fieldText(original);
+    field(TerminalGravity) = fieldText(terminal);
+    field(Attenuation) = fieldText(*attenuation);
+    field(ByVolume) = formatNumber(msg::FormatTwoDecimals, alcohol);
+    field(ByWeight) = formatNumber(msg::FormatTwoDecimals, alcohol * kWeightPerVolume);
+    finishSolve(unknown, outcome);
     return outcome;
 }
 

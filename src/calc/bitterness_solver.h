@@ -1,9 +1,8 @@
 #pragma once
 
-#include <array>
 #include <string>
 
-#include "calc/solver_support.h"
+#include "calc/variable_solver.h"
 
 namespace mw::calc {
 
@@ -12,9 +11,7 @@ class HopUtilizationTable;
 // The bitterness calculator without its window: given three of weight, alpha
 // acid, boil volume and IBU (and the boil time and gravity that fix the hop
 // utilization), it solves for the fourth and works out the addition's HBU.
-// The window keeps the field texts here, passes the user's edits in, and shows
-// what each action returns.
-class BitternessSolver {
+class BitternessSolver final : public VariableSolver {
 public:
     enum Field { Weight, Alpha, Utilization, BoilVolume, Gravity, BoilTime, Ibu, Hbu, FieldCount };
     // In the order of the "Currently solving for:" list.
@@ -23,23 +20,16 @@ public:
 
     explicit BitternessSolver(const HopUtilizationTable& table);
 
-    const std::string& text(Field field) const { return m_texts[field]; }
-    // A text the user typed: marks the variable last edited, or the
-    // utilization as stale for the boil time and gravity.
-    void editText(Field field, std::string text);
+    // Editing the boil time or gravity marks the utilization as stale.
+    void editText(int field, std::string text) override;
 
-    int solvingFor() const { return m_state.solvingFor; }
-    bool resultsEnabled() const { return m_state.resultsEnabled; }
     Measurement measurement() const { return m_measurement; }
     const char* weightUnit() const { return m_measurement == English ? "Onces" : "Grams"; }
     const char* volumeUnit() const { return m_measurement == English ? "Gallons" : "Liters"; }
-    // The chosen hop as static 1213 shows it: name, ", " and the alpha.
+    // The chosen hop as the dialog shows it: name, ", " and the alpha.
     const std::string& hopLabel() const { return m_hopLabel; }
 
-    SolveOutcome calculate();
-    SolveOutcome recalculate();
-    SolveOutcome chooseVariable(int variable);
-    SolveOutcome clear();
+    SolveOutcome calculate() override;
     // The English or Metric button: new unit labels, then Recalculate.
     SolveOutcome setMeasurement(Measurement measurement);
     // The boil time or gravity edit lost the focus: looks the utilization up
@@ -48,17 +38,13 @@ public:
     // A hop chosen from the hop lookup.
     void selectHop(const std::string& name, double alpha);
 
-    static Field fieldOf(int variable);
-
 private:
-    void restoreDefaults();
+    void restoreDefaults() override;
     void showHop(const std::string& name, double alpha);
     // Looks the utilization up and shows it; lookup messages go to `outcome`.
     double refreshUtilization(int boilMinutes, double gravity, SolveOutcome& outcome);
 
     const HopUtilizationTable& m_table;
-    std::array<std::string, FieldCount> m_texts;
-    SolverState m_state;
     Measurement m_measurement = English;
     std::string m_hopLabel;
     bool m_utilizationStale = false;

@@ -18,78 +18,41 @@ const char* const kVariableNames[] = {"Original Gravity", "Weight", "Extract Pot
                                       "Boil Volume"};
 }  // namespace
 
-GravitySolver::GravitySolver() {
+GravitySolver::GravitySolver()
+    : VariableSolver(FieldCount, {OriginalGravity, Weight, Potential, BoilVolume}, "0", Weight) {
     restoreDefaults();
-    m_state.solvingFor = VarGravity;
-}
-
-GravitySolver::Field GravitySolver::fieldOf(int variable) {
-    switch (variable) {
-        case VarGravity:
-            return OriginalGravity;
-        case VarPotential:
-            return Potential;
-        case VarBoilVolume:
-            return BoilVolume;
-        default:
-            return Weight;
-    }
 }
 
 void GravitySolver::restoreDefaults() {
-    m_texts[Weight] = fieldText(1.0);
-    m_texts[Potential] = fieldText(1.03);
-    m_texts[BoilVolume] = fieldText(5.0);
-    m_texts[Efficiency] = fieldText(80.0);
-    m_texts[OriginalGravity] = "0.0";
-    m_texts[Balling] = "0";
+    field(Weight) = fieldText(1.0);
+    field(Potential) = fieldText(1.03);
+    field(BoilVolume) = fieldText(5.0);
+    field(Efficiency) = fieldText(80.0);
+    field(OriginalGravity) = "0.0";
+    field(Balling) = "0";
     m_unit = Pounds;
-    m_state = SolverState{};
     m_efficiencyEnabled = true;
     m_ingredientName = "None Selected";
 }
 
-void GravitySolver::editText(Field field, std::string text) {
-    m_texts[field] = std::move(text);
-    switch (field) {
-        case OriginalGravity:
-            m_state.lastEdited = VarGravity;
-            break;
-        case Weight:
-            m_state.lastEdited = VarWeight;
-            break;
-        case Potential:
-            m_state.lastEdited = VarPotential;
-            break;
-        case BoilVolume:
-            m_state.lastEdited = VarBoilVolume;
-            break;
-        default:
-            break;
-    }
-}
-
 SolveOutcome GravitySolver::calculate() {
     SolveOutcome outcome;
-    m_state.rememberFocus();
-    for (Field f : {Weight, Potential, BoilVolume, Efficiency, OriginalGravity}) {
-        zeroIfEmpty(m_texts[f]);
-    }
-    const auto weight = readNumberField(m_texts[Weight], "Weight", Weight, outcome);
+    beginCalculate({Weight, Potential, BoilVolume, Efficiency, OriginalGravity});
+    const auto weight = readNumberField(text(Weight), "Weight", Weight, outcome);
     if (!weight)
         return outcome;
     const auto potential =
-        readNumberField(m_texts[Potential], "Extract Potential", Potential, outcome);
+        readNumberField(text(Potential), "Extract Potential", Potential, outcome);
     if (!potential)
         return outcome;
-    const auto volume = readNumberField(m_texts[BoilVolume], "Boil Volume", BoilVolume, outcome);
+    const auto volume = readNumberField(text(BoilVolume), "Boil Volume", BoilVolume, outcome);
     if (!volume)
         return outcome;
-    const auto efficiency = readNumberField(m_texts[Efficiency], "Efficiency", Efficiency, outcome);
+    const auto efficiency = readNumberField(text(Efficiency), "Efficiency", Efficiency, outcome);
     if (!efficiency)
         return outcome;
     const auto gravity =
-        readNumberField(m_texts[OriginalGravity], "Original Gravity", OriginalGravity, outcome);
+        readNumberField(text(OriginalGravity), "Original Gravity", OriginalGravity, outcome);
     if (!gravity)
         return outcome;
 
@@ -97,20 +60,12 @@ SolveOutcome GravitySolver::calculate() {
         refuse(outcome, kMsgEfficiencyNeeded);
         return outcome;
     }
-    int zeros = 0;
-    int unknown = VarNone;
-    const double values[] = {*gravity, *weight, *potential, *volume};
-    for (int v = VarGravity; v <= VarBoilVolume; ++v) {
-        if (values[v] == 0.0) {
-            ++zeros;
-            unknown = v;
-        }
-    }
-    if (zeros == 0) {
+    const int unknown = soleZero({*gravity, *weight, *potential, *volume});
+    if (unknown == kNoZero) {
         refuse(outcome, kMsgNoneZero);
         return outcome;
     }
-    if (zeros > 1) {
+    if (unknown == kSeveralZeros) {
         refuse(outcome, kMsgSeveralZero);
         return outcome;
     }
@@ -128,11 +83,12 @@ SolveOutcome GravitySolver::calculate() {
     // Solving for the weight needs potential points, for the volume gravity points.
     if ((unknown == VarWeight && *potential == 1.0) ||
         (unknown == VarBoilVolume && *gravity == 1.0)) {
-        m_texts[fieldOf(unknown)].clear();
-        const char* cause = unknown == VarWeight ? "Extract Potential" : "Original Gravity";
+        emptyUnknown(unknown);
+        const bool weightUnknown = unknown == VarWeight;
         refuse(outcome, kMsgNoGravityPoints,
-               formatMessage(kMsgNoGravityPoints, kVariableNames[unknown], cause));
-        outcome.focusField = unknown == VarWeight ? Potential : OriginalGravity;
+               formatMessage(kMsgNoGravityPoints, kVariableNames[unknown],
+                             weightUnknown ? "Extract Potential" : "Original Gravity"));
+        outcome.focusField = weightUnknown ? Potential : OriginalGravity;
         return outcome;
     }
 
@@ -156,7 +112,7 @@ SolveOutcome GravitySolver::calculate() {
             break;
     }
     if (!resultShowable(outcome, kVariableNames[unknown], {g, weightShown, p, v})) {
-        m_texts[fieldOf(unknown)].clear();
+        emptyUnknown(unknown);
         return outcome;
     }
     switch (unknown) {
@@ -173,54 +129,22 @@ SolveOutcome GravitySolver::calculate() {
             v = roundedWith(msg::FormatWhole, v);
             break;
     }
-    m_state.solvingFor = unknown;
-
-    m_texts[Weight] = fieldText(weightShown);
-    m_texts[Potential] = fieldText(p);
-    m_texts[BoilVolume] = fieldText(v);
-    m_texts[Efficiency] = fieldText(e);
-    m_texts[OriginalGravity] = formatNumber(msg::FormatThreeDecimals, g);
-    m_texts[Balling] = formatNumber(msg::FormatOneDecimal, (g - 1.0) * 250.0);
-    m_state.resultsEnabled = true;
-    outcome.solved = true;
-    outcome.focusField = fieldOf(m_state.focusVariable);
-    return outcome;
-}
-
-SolveOutcome GravitySolver::recalculate() {
-    m_state.beginRecalculate();
-    if (m_state.solvingFor != VarNone) {
-        m_texts[fieldOf(m_state.solvingFor)] = m_state.solvingFor == VarGravity ? "" : "0";
-    }
-    return calculate();
-}
-
-SolveOutcome GravitySolver::chooseVariable(int variable) {
-    SolveOutcome outcome;
-    if (variable < VarGravity || variable > VarBoilVolume) {
-        return outcome;
-    }
-    m_state.lastEdited = VarNone;
-    m_state.solvingFor = variable;
-    m_texts[fieldOf(variable)] = variable == VarGravity ? "" : "0";
-    outcome.focusField = fieldOf(variable);
-    return outcome;
-}
-
-SolveOutcome GravitySolver::clear() {
-    restoreDefaults();
-    m_state.solvingFor = VarNone;
-    SolveOutcome outcome;
-    outcome.focusField = Weight;
+    field(Weight) = fieldText(weightShown);
+    field(Potential) = fieldText(p);
+    field(BoilVolume) = fieldText(v);
+    field(Efficiency) = fieldText(e);
+    field(OriginalGravity) = formatNumber(msg::FormatThreeDecimals, g);
+    field(Balling) = formatNumber(msg::FormatOneDecimal, (g - 1.0) * 250.0);
+    finishSolve(unknown, outcome);
     return outcome;
 }
 
 void GravitySolver::selectIngredient(Ingredient kind, const std::string& name,
                                      double specificGravity) {
-    m_texts[Potential] = fieldText(specificGravity);
+    field(Potential) = fieldText(specificGravity);
     m_ingredientName = name;
     const bool grain = kind == Ingredient::Grain;
-    m_texts[Efficiency] = fieldText(grain ? 80.0 : 100.0);
+    field(Efficiency) = fieldText(grain ? 80.0 : 100.0);
     m_efficiencyEnabled = grain;
 }
 

@@ -22,6 +22,21 @@ int SolveOutcome::refusal() const {
     return 0;
 }
 
+int soleZero(std::initializer_list<double> values) {
+    int unknown = kNoZero;
+    int index = 0;
+    for (double v : values) {
+        if (v == 0.0) {
+            if (unknown != kNoZero) {
+                return kSeveralZeros;
+            }
+            unknown = index;
+        }
+        ++index;
+    }
+    return unknown;
+}
+
 void zeroIfEmpty(std::string& text) {
     if (text.empty()) {
         text.assign(1, '0');

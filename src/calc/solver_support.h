@@ -55,6 +55,11 @@ struct SolverState {
     }
 };
 
+inline constexpr int kNoZero = -1;
+inline constexpr int kSeveralZeros = -2;
+// The index of the one value that is 0 (the unknown), or kNoZero, or kSeveralZeros.
+int soleZero(std::initializer_list<double> values);
+
 // An empty field reads as "0" from here on.
 void zeroIfEmpty(std::string& text);
 

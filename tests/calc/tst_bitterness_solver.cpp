@@ -156,7 +156,7 @@ private slots:
         QVERIFY(out.solved);
         QVERIFY(out.messages.empty());
         QCOMPARE(s.solvingFor(), unknown);
-        QCOMPARE(s.text(BitternessSolver::fieldOf(unknown)), result.toStdString());
+        QCOMPARE(s.text(s.fieldOf(unknown)), result.toStdString());
         QCOMPARE(s.text(F::Hbu), hbu.toStdString());
         QCOMPARE(s.text(F::Utilization), std::string("0.231"));
         QVERIFY(s.resultsEnabled());
