@@ -52,6 +52,26 @@ std::string rowText(int row) {
 
 }  // namespace
 
+// Where each sheet keeps its amount and unit, the unit that is converted to
+// pounds and the message for a missing amount.
+const RecipeCalculation::AmountColumns RecipeCalculation::kExtractsAsEntered{
+    Sheet::Extracts,   ExtractCol::Weight, ExtractCol::Units, nullptr, 1.0,
+    kMsgWeightMissing, "Extract"};
+const RecipeCalculation::AmountColumns RecipeCalculation::kExtractsInPounds{
+    Sheet::Extracts,    ExtractCol::Weight, ExtractCol::Units, "kg",
+    kKilogramsToPounds, kMsgWeightMissing,  "Extract"};
+const RecipeCalculation::AmountColumns RecipeCalculation::kGrainsInPounds{
+    Sheet::Grains,   GrainCol::Weight,  GrainCol::Units, "oz",
+    kOuncesToPounds, kMsgWeightMissing, "Grain"};
+const RecipeCalculation::AmountColumns RecipeCalculation::kAdjunctsInPounds{
+    Sheet::Adjuncts, AdjunctCol::Amount, AdjunctCol::Units, "oz",
+    kOuncesToPounds, kMsgAmountMissing,  "Adjunct"};
+
+bool RecipeCalculation::fermentable(int adjunctRow) const {
+    // Only a flag that reads exactly "0" marks an adjunct as not fermenting.
+    return text(Sheet::Adjuncts, adjunctRow, AdjunctCol::Fermentable) != "0";
+}
+
 RecipeCalculation::RecipeCalculation(const RecipeFields& recipe, IngredientCells& cells,
                                      const HopUtilizationTable& utilization, PromptService& prompts)
     : m_recipe(recipe), m_cells(cells), m_utilization(utilization), m_prompts(prompts) {}
@@ -71,6 +91,31 @@ void RecipeCalculation::append(int messageNumber) {
 void RecipeCalculation::appendRow(int messageNumber, std::string_view arg1, std::string_view arg2,
                                   int row) {
     m_messages.append(formatRowMessage(messageNumber, arg1, arg2, row));
+}
+
+std::optional<double> RecipeCalculation::amount(const AmountColumns& columns, int row) {
+    double w = number(columns.sheet, row, columns.amount);
+    if (columns.convertedUnit != nullptr &&
+        text(columns.sheet, row, columns.units) == columns.convertedUnit) {
+        w *= columns.factor;
+    }
+    if (w == 0.0) {
+        appendRow(columns.missingMessage, columns.kind, rowText(row), row);
+        return std::nullopt;
+    }
+    return w;
+}
+
+double RecipeCalculation::potentialPoints(Sheet sheet, int row, int column, const char* kind,
+                                          const char* assumedText, double assumedPoints) {
+    const std::string entered = text(sheet, row, column);
+    const double s = leadingNumber(entered);
+    if (validGravity(s)) {
+        return s - 1.0;
+    }
+    appendRow(kMsgGravityInvalid, entered, kind, row);
+    appendRow(kMsgAssumedPotential, assumedText, kind, row);
+    return assumedPoints;
 }
 
 void RecipeCalculation::CalcOriginalGravity() {
@@ -98,44 +143,21 @@ void RecipeCalculation::CalcOriginalGravity() {
     // Extracts count in full, their weight as entered whatever its unit.
     double sum = 0.0;
     for (int r = 1; r <= m_cells.rowCount(Sheet::Extracts); ++r) {
-        const double w = number(Sheet::Extracts, r, ExtractCol::Weight);
-        if (w == 0.0) {
-            appendRow(kMsgWeightMissing, "Extract", rowText(r), r);
-            continue;
-        }
-        const std::string entered = text(Sheet::Extracts, r, ExtractCol::SpGrav);
-        const double s = leadingNumber(entered);
-        double points = s - 1.0;
-        if (!validGravity(s)) {
-            appendRow(kMsgGravityInvalid, entered, "Extract", r);
+        if (const auto w = amount(kExtractsAsEntered, r)) {
             const bool dry = text(Sheet::Extracts, r, ExtractCol::Form) == "Dry";
-            points = dry ? 0.045 : 0.037;
-            appendRow(kMsgAssumedPotential, dry ? ".045" : ".037", "Extract", r);
+            sum += potentialPoints(Sheet::Extracts, r, ExtractCol::SpGrav, "Extract",
+                                   dry ? ".045" : ".037", dry ? 0.045 : 0.037) *
+                   *w;
         }
-        sum += points * w;
     }
     gravity += sum / batch;
 
-    // Grains: ounces become pounds; the system efficiency applies to them only.
+    // Grains: the system efficiency applies to them only.
     sum = 0.0;
     for (int r = 1; r <= m_cells.rowCount(Sheet::Grains); ++r) {
-        double w = number(Sheet::Grains, r, GrainCol::Weight);
-        if (text(Sheet::Grains, r, GrainCol::Units) == "oz") {
-            w *= kOuncesToPounds;
+        if (const auto w = amount(kGrainsInPounds, r)) {
+            sum += potentialPoints(Sheet::Grains, r, GrainCol::SpGrav, "Grain", ".028", 0.028) * *w;
         }
-        if (w == 0.0) {
-            appendRow(kMsgWeightMissing, "Grain", rowText(r), r);
-            continue;
-        }
-        const std::string entered = text(Sheet::Grains, r, GrainCol::SpGrav);
-        const double s = leadingNumber(entered);
-        double points = s - 1.0;
-        if (!validGravity(s)) {
-            appendRow(kMsgGravityInvalid, entered, "Grain", r);
-            points = 0.028;
-            appendRow(kMsgAssumedPotential, ".028", "Grain", r);
-        }
-        sum += points * w;
     }
     double efficiency = m_recipe.systemEfficiencyExpected() * 0.01;
     if (m_recipe.systemEfficiencyExpected() == 0.0) {
@@ -144,29 +166,15 @@ void RecipeCalculation::CalcOriginalGravity() {
     }
     gravity += (sum / batch) * efficiency;
 
-    // Adjuncts whose fermentable flag reads exactly "0" are skipped silently.
     sum = 0.0;
     for (int r = 1; r <= m_cells.rowCount(Sheet::Adjuncts); ++r) {
-        if (text(Sheet::Adjuncts, r, AdjunctCol::Fermentable) == "0") {
-            continue;
+        if (fermentable(r)) {
+            if (const auto w = amount(kAdjunctsInPounds, r)) {
+                sum += potentialPoints(Sheet::Adjuncts, r, AdjunctCol::SpGrav, "Adjunct", ".042",
+                                       0.042) *
+                       *w;
+            }
         }
-        double w = number(Sheet::Adjuncts, r, AdjunctCol::Amount);
-        if (text(Sheet::Adjuncts, r, AdjunctCol::Units) == "oz") {
-            w *= kOuncesToPounds;
-        }
-        if (w == 0.0) {
-            appendRow(kMsgAmountMissing, "Adjunct", rowText(r), r);
-            continue;
-        }
-        const std::string entered = text(Sheet::Adjuncts, r, AdjunctCol::SpGrav);
-        const double s = leadingNumber(entered);
-        double points = s - 1.0;
-        if (!validGravity(s)) {
-            appendRow(kMsgGravityInvalid, entered, "Adjunct", r);
-            points = 0.042;
-            appendRow(kMsgAssumedPotential, ".042", "Adjunct", r);
-        }
-        sum += points * w;
     }
     gravity = sum / batch + gravity + 1.0;
 }
@@ -301,60 +309,33 @@ void RecipeCalculation::CalcColor() {
     }
     color = kitVolume / batch * color;
 
-    // Extracts, grains and fermentable adjuncts, weighted by their amounts.
+    // Extracts, grains and fermentable adjuncts, weighted by their amounts; the
+    // extract weight turns from kilograms into pounds here only.
+    struct ColorSource {
+        const AmountColumns& amount;
+        int colorColumn;
+    };
+    const ColorSource sources[] = {{kExtractsInPounds, ExtractCol::Color},
+                                   {kGrainsInPounds, GrainCol::Color},
+                                   {kAdjunctsInPounds, AdjunctCol::Color}};
     double sum = 0.0;
-    for (int r = 1; r <= m_cells.rowCount(Sheet::Extracts); ++r) {
-        double w = number(Sheet::Extracts, r, ExtractCol::Weight);
-        if (w == 0.0) {
-            appendRow(kMsgWeightMissing, "Extract", rowText(r), r);
-            continue;
-        }
-        const std::string entered = text(Sheet::Extracts, r, ExtractCol::Color);
-        const double c = leadingNumber(entered);
-        if (text(Sheet::Extracts, r, ExtractCol::Units) == "kg") {
-            w *= kKilogramsToPounds;
-        }
-        if (validColor(c)) {
-            sum += w * c;
-        } else {
-            appendRow(kMsgColorInvalid, entered, "Extract", r);
-        }
-    }
-    for (int r = 1; r <= m_cells.rowCount(Sheet::Grains); ++r) {
-        double w = number(Sheet::Grains, r, GrainCol::Weight);
-        if (w == 0.0) {
-            appendRow(kMsgWeightMissing, "Grain", rowText(r), r);
-            continue;
-        }
-        const std::string entered = text(Sheet::Grains, r, GrainCol::Color);
-        const double c = leadingNumber(entered);
-        if (text(Sheet::Grains, r, GrainCol::Units) == "oz") {
-            w *= kOuncesToPounds;
-        }
-        if (validColor(c)) {
-            sum += w * c;
-        } else {
-            appendRow(kMsgColorInvalid, entered, "Grain", r);
-        }
-    }
-    for (int r = 1; r <= m_cells.rowCount(Sheet::Adjuncts); ++r) {
-        if (text(Sheet::Adjuncts, r, AdjunctCol::Fermentable) == "0") {
-            continue;  // non-fermentable adjuncts add no colour
-        }
-        double w = number(Sheet::Adjuncts, r, AdjunctCol::Amount);
-        if (text(Sheet::Adjuncts, r, AdjunctCol::Units) == "oz") {
-            w *= kOuncesToPounds;
-        }
-        if (w == 0.0) {
-            appendRow(kMsgAmountMissing, "Adjunct", rowText(r), r);
-            continue;
-        }
-        const std::string entered = text(Sheet::Adjuncts, r, AdjunctCol::Color);
-        const double c = leadingNumber(entered);
-        if (validColor(c)) {
-            sum += w * c;
-        } else {
-            appendRow(kMsgColorInvalid, entered, "Adjunct", r);
+    for (const ColorSource& source : sources) {
+        const Sheet sheet = source.amount.sheet;
+        for (int r = 1; r <= m_cells.rowCount(sheet); ++r) {
+            if (sheet == Sheet::Adjuncts && !fermentable(r)) {
+                continue;  // non-fermentable adjuncts add no colour
+            }
+            const auto w = amount(source.amount, r);
+            if (!w) {
+                continue;
+            }
+            const std::string entered = text(sheet, r, source.colorColumn);
+            const double c = leadingNumber(entered);
+            if (validColor(c)) {
+                sum += *w * c;
+            } else {
+                appendRow(kMsgColorInvalid, entered, source.amount.kind, r);
+            }
         }
     }
     color = sum / batch + color;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -64,6 +65,28 @@ public:
     bool ShowCalcMessages();
 
 private:
+    struct AmountColumns {
+        Sheet sheet;
+        int amount;
+        int units;
+        const char* convertedUnit;  // the unit text that is converted, or none
+        double factor;
+        int missingMessage;
+        const char* kind;
+    };
+    static const AmountColumns kExtractsAsEntered;
+    static const AmountColumns kExtractsInPounds;
+    static const AmountColumns kGrainsInPounds;
+    static const AmountColumns kAdjunctsInPounds;
+
+    // A row's amount, converted to pounds where its unit asks; a zero amount
+    // appends the missing-amount message and yields nothing.
+    std::optional<double> amount(const AmountColumns& columns, int row);
+    // The row's extract potential in points, or the assumed points with
+    // messages 149 and 286 when it is not a valid gravity.
+    double potentialPoints(Sheet sheet, int row, int column, const char* kind,
+                           const char* assumedText, double assumedPoints);
+    bool fermentable(int adjunctRow) const;
     double number(Sheet sheet, int row, int column) const;
     std::string text(Sheet sheet, int row, int column) const;
     void append(int messageNumber);
