@@ -552,6 +552,30 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1006,
      "Warning: The bitterness of Hops row %d works out too large to calculate.  Please check its "
      "weight and alpha acid; the row was left as it was."},
+    // database error box: the engine's description and error number
+    {1010, "%1   (%2)\n\nWould you like to see help?"},
+    // database error box for an error that carries only a status code
+    {1011, "ERROR:CDaoException\n\nSCODE_CODE\t\t=%1\nSCODE_FACILITY\t=%2\nSCODE_SEVERITY\t=%3\nResultFromScode\t=%4\n"},
+    // private workspace factory: cleaning the handles failed
+    {1012, "Error in GetNewWorkspace, cleanWorkspace returned FAILURE"},
+    // private workspace factory: no memory for the workspace
+    {1013, "Error in GetNewWorkspace, Could not allocate new workspace."},
+    // private workspace factory: a name it does not know
+    {1014, "Error in GetNewWorkspace, Unknown workspace name."},
+    // private workspace factory: no memory for the database object
+    {1015, "Error in CDocumentPlus::GetNewWorkspace, failed to allocate database object."},
+    // private workspace factory: the database is not open afterwards
+    {1016, "Error in CDocumentPlus::GetNewWorkspace, failed to open database."},
+    // a reference-data dialog could not get its workspace
+    {1017, "Error in CAddChgDAO::GetNewWorkspace, CDocument::GetNewWorkspace failed"},
+    // the recipe log could not get its workspace
+    {1018, "Error in CRecipeLogView::GetNewWorkspace, CDocument::GetNewWorkspace failed"},
+    // status-bar text while a recipe database opens
+    {1019, "Opening Recipe database..."},
+    // a recipe asked for by batch number is not in the database
+    {1020, "Seek failed on batch number %1.  Contact Wortline."},
+    // database error: the hop utilization table is short
+    {1021, "The hop utilization table holds %1 of its 275 rows; bitterness for the boil times and gravities not read will be zero."},
     // status prompt and tooltip of the Add record command
     {32771, "Add a new record\nNew Record"},
     // status prompt and tooltip of the Delete record command (typo kept)

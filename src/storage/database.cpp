@@ -1,0 +1,205 @@
+#include "storage/database.h"
+
+#include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSqlError>
+#include <QStringList>
+#include <atomic>
+
+#include "storage/dao_exception.h"
+
+namespace mw::storage {
+
+namespace {
+
+std::atomic<int> g_connectionCounter{0};
+
+// The files open in this program, for the checks that refuse to compact or
+// repair a database in use.
+QMutex g_openMutex;
+QStringList g_openPaths;
+
+void registerOpen(const QString& path) {
+    QMutexLocker lock(&g_openMutex);
+    g_openPaths.append(canonicalDatabasePath(path));
+}
+
+void unregisterOpen(const QString& path) {
+    QMutexLocker lock(&g_openMutex);
+    g_openPaths.removeOne(canonicalDatabasePath(path));
+}
+
+}  // namespace
+
+QString canonicalDatabasePath(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+Database::Database() : m_connectionName(QStringLiteral("mw-db-%1").arg(++g_connectionCounter)) {}
+
+Database::~Database() {
+    try {
+        close();
+    } catch (const DaoException&) {
+        // A failing rollback while closing leaves nothing to keep.
+    }
+}
+
+void Database::openConnection(const QString& path) {
+    close();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        if (!db.open()) {
+            const DaoException error = DaoException::fromSqlError(db.lastError(), path);
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            throw error;
+        }
+    }
+    m_path = path;
+    m_open = true;
+    registerOpen(path);
+    try {
+        // Reading the schema proves the file is a database at all.
+        scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::open(const QString& path) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        throw DaoException(DaoError::FileNotFound,
+                           QStringLiteral("Could not find file '%1'.").arg(path));
+    }
+    if (!info.isFile()) {
+        throw DaoException(DaoError::CannotOpen,
+                           QStringLiteral("'%1' is a folder, not a database file.").arg(path));
+    }
+    openConnection(path);
+}
+
+void Database::create(const QString& path) {
+    if (QFileInfo::exists(path)) {
+        throw DaoException(DaoError::ObjectExists,
+                           QStringLiteral("The file '%1' already exists.").arg(path));
+    }
+    openConnection(path);
+}
+
+void Database::close() {
+    if (!m_open) {
+        return;
+    }
+    if (m_depth > 0) {
+        QSqlQuery(QSqlDatabase::database(m_connectionName, false)).exec(QStringLiteral("ROLLBACK"));
+        m_depth = 0;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    unregisterOpen(m_path);
+    m_open = false;
+}
+
+QString Database::firstTableName() {
+    return scalar(QStringLiteral(
+                      "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid LIMIT 1"))
+        .toString();
+}
+
+QSqlQuery Database::exec(const QString& sql, std::initializer_list<QVariant> values) {
+    return exec(sql, QVariantList(values));
+}
+
+QSqlQuery Database::exec(const QString& sql, const QVariantList& values) {
+    if (!m_open) {
+        throw DaoException(DaoError::CannotOpen, QStringLiteral("The database is not open."));
+    }
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(sql)) {
+        throw DaoException::fromSqlError(query.lastError(), m_path);
+    }
+    for (const QVariant& v : values) {
+        query.addBindValue(v);
+    }
+    if (!query.exec()) {
+        throw DaoException::fromSqlError(query.lastError(), m_path);
+    }
+    return query;
+}
+
+QVariant Database::scalar(const QString& sql, std::initializer_list<QVariant> values) {
+    QSqlQuery query = exec(sql, values);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+void Database::beginTrans() {
+    exec(m_depth == 0 ? QStringLiteral("BEGIN") : QStringLiteral("SAVEPOINT level%1").arg(m_depth));
+    ++m_depth;
+}
+
+void Database::commitTrans() {
+    if (m_depth == 0) {
+        throw DaoException(DaoError::OperationNotSupported,
+                           QStringLiteral("Commit without a transaction in progress."));
+    }
+    const int level = m_depth - 1;
+    exec(level == 0 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE level%1").arg(level));
+    m_depth = level;
+}
+
+void Database::rollback() {
+    if (m_depth == 0) {
+        throw DaoException(DaoError::OperationNotSupported,
+                           QStringLiteral("Rollback without a transaction in progress."));
+    }
+    const int level = m_depth - 1;
+    if (level == 0) {
+        exec(QStringLiteral("ROLLBACK"));
+    } else {
+        exec(QStringLiteral("ROLLBACK TO level%1").arg(level));
+        exec(QStringLiteral("RELEASE level%1").arg(level));
+    }
+    m_depth = level;
+}
+
+void Database::setFullSync() {
+    exec(QStringLiteral("PRAGMA synchronous = FULL"));
+}
+
+bool Database::isOpenInProcess(const QString& path) {
+    QMutexLocker lock(&g_openMutex);
+    return g_openPaths.contains(canonicalDatabasePath(path));
+}
+
+Transaction::Transaction(Database& database) : m_database(database) {
+    m_database.beginTrans();
+}
+
+Transaction::~Transaction() {
+    if (!m_finished) {
+        try {
+            m_database.rollback();
+        } catch (const DaoException&) {
+            // The connection is gone; SQLite has rolled back already.
+        }
+    }
+}
+
+void Transaction::commit() {
+    m_database.commitTrans();
+    m_finished = true;
+}
+
+}  // namespace mw::storage

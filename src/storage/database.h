@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <initializer_list>
+
+namespace mw::storage {
+
+// One open database file: an SQLite connection of its own, so that its
+// transactions are isolated from every other connection, in this program or
+// in another running copy of it. Every value reaches SQL as a bound
+// parameter. Failures throw DaoException.
+class Database {
+public:
+    Database();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing file, shared and read-write. A missing file, a
+    // directory, or a file that is not a database is refused.
+    void open(const QString& path);
+    // Creates a new, empty file (refused when the file exists) and opens it.
+    void create(const QString& path);
+    void close();
+    bool isOpen() const { return m_open; }
+    const QString& path() const { return m_path; }
+
+    // The name of the first table the file lists among its table definitions.
+    QString firstTableName();
+
+    // Runs one statement with positional values; the query is positioned
+    // before its first row.
+    QSqlQuery exec(const QString& sql, std::initializer_list<QVariant> values = {});
+    QSqlQuery exec(const QString& sql, const QVariantList& values);
+    // Runs one statement and returns the first column of its first row.
+    QVariant scalar(const QString& sql, std::initializer_list<QVariant> values = {});
+
+    // Transactions; a begin inside a transaction opens a nested level.
+    void beginTrans();
+    void commitTrans();
+    void rollback();
+    int transactionDepth() const { return m_depth; }
+
+    // Makes crash safety as strong as the file system allows: every commit
+    // reaches the disk before it returns.
+    void setFullSync();
+
+    // True when some Database object of this program has the file open.
+    static bool isOpenInProcess(const QString& path);
+
+    // How long a statement waits for another connection's lock, in ms.
+    static constexpr int kBusyTimeoutMs = 5000;
+
+private:
+    void openConnection(const QString& path);
+
+    QString m_connectionName;
+    QString m_path;
+    bool m_open = false;
+    int m_depth = 0;
+};
+
+// A transaction that rolls back unless it is committed.
+class Transaction {
+public:
+    explicit Transaction(Database& database);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    void commit();
+
+private:
+    Database& m_database;
+    bool m_finished = false;
+};
+
+// Canonical form of a path, to compare files.
+QString canonicalDatabasePath(const QString& path);
+
+}  // namespace mw::storage

@@ -1,0 +1,226 @@
+#include "storage/recipe_document.h"
+
+#include <algorithm>
+
+#include "resources/message_catalogue.h"
+#include "resources/prompt_service.h"
+#include "storage/dao_exception.h"
+#include "storage/data_records.h"
+#include "storage/hop_utilization_reader.h"
+#include "storage/recipe_records.h"
+#include "storage/schema.h"
+#include "storage/settings.h"
+
+namespace mw::storage {
+
+namespace {
+constexpr int kMsgNotARecipeDatabase = 168;
+constexpr int kMsgWrongDatabaseKind = 171;
+constexpr int kMsgNoDataPath = 224;
+constexpr int kMsgOpening = 1019;
+constexpr int kMsgShortUtilization = 1021;
+
+QString text(int number) {
+    return QString::fromUtf8(catalogueText(number).data());
+}
+}  // namespace
+
+CMwcalcDoc::CMwcalcDoc(Settings& settings, PromptService& prompts, HelpService* help,
+                       StatusReporter* status)
+    : CDocumentPlus(settings, prompts, help), m_status(status) {}
+
+CMwcalcDoc::~CMwcalcDoc() {
+    m_utilizationRecords.reset();
+    m_workspace.closeAll();
+}
+
+void CMwcalcDoc::endOpening() {
+    if (m_status) {
+        m_status->setProgress(-1);
+        m_status->resetStatus();
+    }
+}
+
+bool CMwcalcDoc::OnOpenDocument(const QString& path) {
+    if (m_status) {
+        m_status->setProgress(0);
+        m_status->setStatusText(text(kMsgOpening));
+        m_status->setProgress(10);
+    }
+    auto connection = std::make_unique<Database>();
+    QString firstTable;
+    try {
+        connection->open(path);
+        firstTable = connection->firstTableName();
+    } catch (const DaoException& error) {
+        reportError(error);
+        endOpening();
+        return false;
+    }
+    if (firstTable != kRecipeMarker) {
+        connection.reset();
+        m_prompts.show(kMsgNotARecipeDatabase,
+                       formatMessage(kMsgNotARecipeDatabase, path.toStdString()),
+                       PromptIcon::Exclamation);
+        endOpening();
+        return false;
+    }
+    closeDatabase();
+    m_database = &m_workspace.adopt(std::move(connection));
+    try {
+        m_database->setFullSync();
+    } catch (const DaoException& error) {
+        reportError(error);
+    }
+    m_path = path;
+    m_settings.setString(Setting::RecipeFileOpened, path);
+    InitDocument();
+    m_currentRecipeId = 0;
+    m_currentBatch = 0;
+    return true;
+}
+
+bool CMwcalcDoc::OnNewDocument() {
+    InitDocument();
+    return true;
+}
+
+void CMwcalcDoc::InitDocument() {
+    m_docSizeMaxX = m_settings.integer(Setting::RecipeDocSizeMaxX);
+    m_docSizeMaxY = m_settings.integer(Setting::RecipeDocSizeMaxY);
+    m_modified = false;
+    LoadHopUtilization();
+}
+
+bool CMwcalcDoc::CheckDatabaseKind(const QString& path, const QString& marker) {
+    bool matches = false;
+    try {
+        Database probe;
+        probe.open(path);
+        matches = probe.firstTableName() == marker;
+    } catch (const DaoException&) {
+        matches = false;  // a file that cannot be opened is not the right kind either
+    }
+    if (!matches) {
+        m_prompts.show(kMsgWrongDatabaseKind,
+                       formatMessage(kMsgWrongDatabaseKind, path.toStdString()),
+                       PromptIcon::Exclamation);
+    }
+    return matches;
+}
+
+void CMwcalcDoc::setCurrentRecipe(qint32 recipeId, qint32 batch) {
+    m_currentRecipeId = recipeId;
+    m_currentBatch = batch;
+}
+
+void CMwcalcDoc::LoadHopUtilization() {
+    try {
+        if (!m_utilizationRecords) {
+            QString dataPath = GetDataFilePath();
+            if (dataPath.isEmpty()) {
+                m_prompts.show(kMsgNoDataPath, PromptIcon::Exclamation);
+                // A name no file has, so that the open fails in the error box.
+                dataPath = QStringLiteral("Error_opening_DefaultDatabase");
+            }
+            m_dataDatabase = &m_workspace.openDatabase(dataPath);
+            auto records = std::make_unique<CRecordSetHopsUtilization>(m_dataDatabase);
+            records->open(OpenType::Table, OpenOption::ReadOnly | OpenOption::ForwardOnly);
+            m_utilizationRecords = std::move(records);
+        }
+    } catch (const DaoException& error) {
+        if (!m_utilizationRecords && m_dataDatabase) {
+            m_workspace.closeDatabase(m_dataDatabase);
+            m_dataDatabase = nullptr;
+        }
+        reportError(error);
+        return;
+    }
+    std::size_t read = 0;
+    try {
+        read = readUtilizationGrid(*m_utilizationRecords, m_utilization);
+    } catch (const DaoException& error) {
+        reportError(error);
+        return;
+    }
+    if (read < calc::HopUtilizationTable::kEntries) {
+        reportError(DaoException(
+            DaoError::NoCurrentRecord,
+            QString::fromStdString(formatMessage(kMsgShortUtilization, std::to_string(read)))));
+    }
+}
+
+double CMwcalcDoc::GetHopUtilization(int boilMinutes, double gravity, bool interactive) {
+    calc::CalcMessageList& list = m_formMessages ? *m_formMessages : m_orphanMessages;
+    return calc::GetHopUtilization(m_utilization, boilMinutes, gravity, interactive, list,
+                                   m_prompts);
+}
+
+long CMwcalcDoc::GetNextBatchNumber() {
+    CRecordSetRecipeMaxBatch maxBatch(m_database);
+    maxBatch.open(OpenType::Dynaset, OpenOption::ReadOnly | OpenOption::ForwardOnly);
+    const long next = static_cast<long>(maxBatch.m_Max_Of_RecipeBatchNo) + 1;
+    maxBatch.close();
+    return next;
+}
+
+void CMwcalcDoc::GoToBatch(DocumentView* sender, long batch) {
+    m_currentBatch = static_cast<qint32>(batch);
+    UpdateAllViews(sender, Hint::showBatch(batch));
+}
+
+void CMwcalcDoc::addView(DocumentView* view) {
+    if (std::find(m_views.begin(), m_views.end(), view) == m_views.end()) {
+        m_views.push_back(view);
+    }
+}
+
+void CMwcalcDoc::removeView(DocumentView* view) {
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
+
+void CMwcalcDoc::UpdateAllViews(DocumentView* sender, long hint) {
+    // A view may close itself on a notice; walk a copy.
+    const std::vector<DocumentView*> views = m_views;
+    for (DocumentView* view : views) {
+        if (view != sender) {
+            view->OnUpdate(sender, hint);
+        }
+    }
+}
+
+bool CMwcalcDoc::canLeave() {
+    for (DocumentView* view : m_views) {
+        if (view->isRecipeForm()) {
+            return view->canLeaveRecipe();
+        }
+    }
+    return true;
+}
+
+bool CMwcalcDoc::closeDocument() {
+    if (!canLeave()) {
+        return false;
+    }
+    m_closing = true;
+    const std::vector<DocumentView*> views = m_views;
+    for (DocumentView* view : views) {
+        view->closeView();
+    }
+    if (m_status) {
+        m_status->resetStatus();
+    }
+    closeDatabase();
+    m_settings.setString(Setting::RecipeFileOpened, QString());
+    return true;
+}
+
+void CMwcalcDoc::closeDatabase() {
+    if (m_database) {
+        m_workspace.closeDatabase(m_database);
+        m_database = nullptr;
+    }
+    m_path.clear();
+}
+
+}  // namespace mw::storage

@@ -1,0 +1,208 @@
+#include "storage/schema.h"
+
+#include <QFile>
+
+#include "storage/dao_exception.h"
+#include "storage/data_records.h"
+#include "storage/database.h"
+#include "storage/ingredient_queries.h"
+#include "storage/recipe_records.h"
+#include "storage/sql_names.h"
+
+namespace mw::storage {
+
+namespace {
+
+QString columnType(const FieldBinding& field) {
+    if (field.identity) {
+        return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    }
+    switch (field.type) {
+        case FieldType::Long:
+            return QStringLiteral("LONG");
+        case FieldType::Short:
+            return QStringLiteral("SHORT");
+        case FieldType::Double:
+            return QStringLiteral("DOUBLE");
+        // Text compares without regard to case, as brewers expect names to sort.
+        case FieldType::Text:
+            return QStringLiteral("TEXT COLLATE NOCASE");
+        case FieldType::Bool:
+            return QStringLiteral("BOOL");
+        case FieldType::DateTime:
+            return QStringLiteral("DATETIME");
+    }
+    return QStringLiteral("TEXT");
+}
+
+void createTable(Database& database, const Recordset& record) {
+    QStringList columns;
+    for (const FieldBinding& field : record.fields()) {
+        columns << quoted(field.column) + QLatin1Char(' ') + columnType(field);
+    }
+    database.exec(QStringLiteral("CREATE TABLE %1 (%2)")
+                      .arg(quoted(record.sourceName()), columns.join(QStringLiteral(", "))));
+}
+
+void createRecipeQueries(Database& database) {
+    database.exec(QStringLiteral(
+        "CREATE VIEW \"Recipes Log Query - By Batch Number\" AS SELECT RecipeBatchNo, "
+        "RecipeDateBrewed, RecipeName, RecipeTargetCategory, RecipeTargetStyle, "
+        "RecipeTargetSubcategory, RecipeID FROM Recipes ORDER BY RecipeBatchNo"));
+    database.exec(QStringLiteral(
+        "CREATE VIEW \"Recipes Max Batch Number Query\" AS SELECT Max(RecipeBatchNo) AS "
+        "\"Max Of RecipeBatchNo\" FROM Recipes"));
+    database.exec(QStringLiteral("CREATE TABLE %1 (QueryName TEXT PRIMARY KEY, QuerySql TEXT NOT "
+                                 "NULL, QueryParameters TEXT)")
+                      .arg(quoted(kSavedQueriesTable)));
+    for (const IngredientQuery& query : ingredientQueries()) {
+        database.exec(QStringLiteral("INSERT INTO %1 (QueryName, QuerySql, QueryParameters) "
+                                     "VALUES (?, ?, ?)")
+                          .arg(quoted(kSavedQueriesTable)),
+                      {query.queryName, ingredientQuerySql(query), kRecipeIdParameter});
+    }
+}
+
+}  // namespace
+
+std::vector<std::unique_ptr<Recordset>> tableRecords(DatabaseKind kind) {
+    std::vector<std::unique_ptr<Recordset>> records;
+    if (kind == DatabaseKind::Recipe) {
+        records.push_back(std::make_unique<CRecordSetRecipe>(nullptr));
+        records.push_back(std::make_unique<CRecordSetRecIngGrains>(nullptr));
+        records.push_back(std::make_unique<CRecordSetRecIngExtracts>(nullptr));
+        records.push_back(std::make_unique<CRecordSetRecIngHops>(nullptr));
+        records.push_back(std::make_unique<CRecordSetRecIngYeasts>(nullptr));
+        records.push_back(std::make_unique<CRecordSetRecIngAdjuncts>(nullptr));
+        records.push_back(std::make_unique<CRecordSetRecIngKits>(nullptr));
+    } else {
+        records.push_back(std::make_unique<CRecordSetHops>(nullptr));
+        records.push_back(std::make_unique<CRecordSetGrains>(nullptr));
+        records.push_back(std::make_unique<CRecordSetExtracts>(nullptr));
+        records.push_back(std::make_unique<CRecordSetYeast>(nullptr));
+        records.push_back(std::make_unique<CRecordSetAdjuncts>(nullptr));
+        records.push_back(std::make_unique<CRecordSetKits>(nullptr));
+        records.push_back(std::make_unique<CRecordSetStyles>(nullptr));
+        records.push_back(std::make_unique<CRecordSetWater>(nullptr));
+        records.push_back(std::make_unique<CRecordSetSuppliers>(nullptr));
+        records.push_back(std::make_unique<CRecordSetGlossary>(nullptr));
+        records.push_back(std::make_unique<CRecordSetBrewer>(nullptr));
+        records.push_back(std::make_unique<CRecordSetHopsUtilization>(nullptr));
+    }
+    return records;
+}
+
+const std::vector<IndexDefinition>& indexDefinitions(DatabaseKind kind) {
+    static const std::vector<IndexDefinition> recipe{
+        {QStringLiteral("IndexRecipeBatchNo"),
+         QStringLiteral("Recipes"),
+         {QStringLiteral("RecipeBatchNo")},
+         true},
+        {QStringLiteral("IndexIngHopsTime"),
+         QStringLiteral("Ingredients_Hops"),
+         {QStringLiteral("IngHopsTime")}},
+        // Opening, copying and deleting a recipe find its ingredients by these.
+        {QStringLiteral("IndexIngGrainsRecipeID"),
+         QStringLiteral("Ingredients_Grains"),
+         {QStringLiteral("IngRecipeID")}},
+        {QStringLiteral("IndexIngExtractsRecipeID"),
+         QStringLiteral("Ingredients_Extracts"),
+         {QStringLiteral("IngRecipeID")}},
+        {QStringLiteral("IndexIngHopsRecipeID"),
+         QStringLiteral("Ingredients_Hops"),
+         {QStringLiteral("IngRecipeID")}},
+        {QStringLiteral("IndexIngYeastsRecipeID"),
+         QStringLiteral("Ingredients_Yeasts"),
+         {QStringLiteral("IngRecipeID")}},
+        {QStringLiteral("IndexIngAdjunctsRecipeID"),
+         QStringLiteral("Ingredients_Adjuncts"),
+         {QStringLiteral("IngRecipeID")}},
+        {QStringLiteral("IndexIngKitsRecipeID"),
+         QStringLiteral("Ingredients_Kits"),
+         {QStringLiteral("IngRecipeID")}},
+    };
+    static const std::vector<IndexDefinition> data{
+        {QStringLiteral("IndexHopsNameAlpha"),
+         QStringLiteral("Hops"),
+         {QStringLiteral("HopsName"), QStringLiteral("HopsAlpha")}},
+        {QStringLiteral("IndexGrainsCategoryName"),
+         QStringLiteral("Grains"),
+         {QStringLiteral("GrainsCategory"), QStringLiteral("GrainsName")}},
+        {QStringLiteral("IndexExtractsManufName"),
+         QStringLiteral("Extracts"),
+         {QStringLiteral("ExtractsManuf"), QStringLiteral("ExtractsName")}},
+        {QStringLiteral("IndexYeastManufStrain"),
+         QStringLiteral("Yeast"),
+         {QStringLiteral("YeastManuf"), QStringLiteral("YeastStrain")}},
+        {QStringLiteral("IndexAdjunctsName"),
+         QStringLiteral("Adjuncts"),
+         {QStringLiteral("AdjunctsName")}},
+        {QStringLiteral("IndexKitsManufStyle"),
+         QStringLiteral("Kits"),
+         {QStringLiteral("KitsManuf"), QStringLiteral("KitsStyle")}},
+        {QStringLiteral("IndexStylesNameCatSubcat"),
+         QStringLiteral("Styles"),
+         {QStringLiteral("StylesName"), QStringLiteral("StylesCategory"),
+          QStringLiteral("StylesSubcategory")}},
+        {QStringLiteral("IndexWaterType"), QStringLiteral("Water"), {QStringLiteral("WaterType")}},
+        {QStringLiteral("IndexSuppliersName"),
+         QStringLiteral("Suppliers"),
+         {QStringLiteral("SuppliersName")}},
+        {QStringLiteral("IndexGlossaryTerm"),
+         QStringLiteral("Glossary"),
+         {QStringLiteral("GlossaryTerm")}},
+        {QStringLiteral("IndexBrewerName"),
+         QStringLiteral("Brewer"),
+         {QStringLiteral("BrewerName")}},
+        {QStringLiteral("IndexBoilIndexOG"),
+         QStringLiteral("HopsUtilization"),
+         {QStringLiteral("HopsUtil_BoilIndex"), QStringLiteral("HopsUtil_OriginalGravity")}},
+    };
+    return kind == DatabaseKind::Recipe ? recipe : data;
+}
+
+void createSchema(Database& database, DatabaseKind kind) {
+    // The marker must be the file's first table.
+    database.exec(QStringLiteral("CREATE TABLE %1 (Marker LONG)")
+                      .arg(quoted(kind == DatabaseKind::Recipe ? kRecipeMarker : kDataMarker)));
+    for (const auto& record : tableRecords(kind)) {
+        createTable(database, *record);
+    }
+    for (const IndexDefinition& index : indexDefinitions(kind)) {
+        database.exec(QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
+                          .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
+                               quoted(index.name), quoted(index.table), quotedList(index.columns)));
+    }
+    if (kind == DatabaseKind::Recipe) {
+        createRecipeQueries(database);
+    }
+}
+
+void removeDatabaseFiles(const QString& path) {
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-wal"));
+    QFile::remove(path + QStringLiteral("-shm"));
+}
+
+void createDatabase(const QString& path, DatabaseKind kind,
+                    const std::function<void(Database&)>& fill) {
+    Database database;
+    database.create(path);
+    try {
+        // A write-ahead log: readers never wait for the recipe form's open
+        // transaction, and a crash never leaves a half-written recipe.
+        database.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+        Transaction transaction(database);
+        createSchema(database, kind);
+        if (fill) {
+            fill(database);
+        }
+        transaction.commit();
+    } catch (...) {
+        database.close();
+        removeDatabaseFiles(path);
+        throw;
+    }
+}
+
+}  // namespace mw::storage
