@@ -178,6 +178,10 @@ void Database::setFullSync() {
     exec(QStringLiteral("PRAGMA synchronous = FULL"));
 }
 
+void Database::setBusyTimeout(int milliseconds) {
+    exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds));
+}
+
 bool Database::isOpenInProcess(const QString& path) {
     QMutexLocker lock(&g_openMutex);
     return g_openPaths.contains(canonicalDatabasePath(path));

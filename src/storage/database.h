@@ -47,6 +47,9 @@ public:
     // Makes crash safety as strong as the file system allows: every commit
     // reaches the disk before it returns.
     void setFullSync();
+    // How long a statement waits for another connection's lock before it
+    // fails with error 3260.
+    void setBusyTimeout(int milliseconds);
 
     // True when some Database object of this program has the file open.
     static bool isOpenInProcess(const QString& path);

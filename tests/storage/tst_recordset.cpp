@@ -184,6 +184,26 @@ private slots:
         QCOMPARE(other.scalar(QStringLiteral("SELECT HopsAlpha FROM Hops")).toDouble(), 11.0);
     }
 
+    // A file another program holds locked: the write waits, then fails with
+    // 3260 and writes nothing.
+    void lockedFileRefusesWrites() {
+        StorageFixture f;
+        const QString path = f.newDataDatabase();
+        Database holder;
+        holder.open(path);
+        holder.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        holder.exec(QStringLiteral("INSERT INTO Glossary (GlossaryTerm) VALUES ('Krausen')"));
+        Database mine;
+        mine.open(path);
+        mine.setBusyTimeout(50);
+        QCOMPARE(errorNumber([&] { addHop(mine, QStringLiteral("Citra"), 12.0); }),
+                 storage::DaoError::Locked);
+        holder.exec(QStringLiteral("ROLLBACK"));
+        QCOMPARE(mine.scalar(QStringLiteral("SELECT count(*) FROM Hops")).toInt(), 0);
+        addHop(mine, QStringLiteral("Citra"), 12.0);  // free again
+        QCOMPARE(mine.scalar(QStringLiteral("SELECT count(*) FROM Hops")).toInt(), 1);
+    }
+
     void addNewKeepsPositionAndBookmarksFindTheNewRow() {
         StorageFixture f;
         Database db;
