@@ -368,29 +368,33 @@ void Recordset::assignFields(const QVariantList& values) {
     }
 }
 
+void Recordset::zeroField(std::size_t i) {
+    void* member = m_fields[i].member;
+    switch (m_fields[i].type) {
+        case FieldType::Long:
+            *static_cast<qint32*>(member) = 0;
+            break;
+        case FieldType::Short:
+            *static_cast<qint16*>(member) = 0;
+            break;
+        case FieldType::Double:
+            *static_cast<double*>(member) = 0.0;
+            break;
+        case FieldType::Text:
+            static_cast<QString*>(member)->clear();
+            break;
+        case FieldType::Bool:
+            *static_cast<bool*>(member) = false;
+            break;
+        case FieldType::DateTime:
+            *static_cast<QDateTime*>(member) = QDateTime();
+            break;
+    }
+}
+
 void Recordset::clearFields() {
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        void* member = m_fields[i].member;
-        switch (m_fields[i].type) {
-            case FieldType::Long:
-                *static_cast<qint32*>(member) = 0;
-                break;
-            case FieldType::Short:
-                *static_cast<qint16*>(member) = 0;
-                break;
-            case FieldType::Double:
-                *static_cast<double*>(member) = 0.0;
-                break;
-            case FieldType::Text:
-                static_cast<QString*>(member)->clear();
-                break;
-            case FieldType::Bool:
-                *static_cast<bool*>(member) = false;
-                break;
-            case FieldType::DateTime:
-                *static_cast<QDateTime*>(member) = QDateTime();
-                break;
-        }
+        zeroField(i);
         m_null[i] = m_fields[i].type == FieldType::DateTime;
     }
 }
@@ -636,65 +640,57 @@ void Recordset::update() {
     for (const QString& c : columns) {
         sets << quoted(c) + QStringLiteral(" = ?");
     }
-    QStringList unchanged;
-    for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        unchanged << quoted(m_fields[i].column) + QStringLiteral(" IS ? COLLATE BINARY");
-    }
     QVariantList bound = values;
-    bound << m_currentRowId;
-    bound << m_readValues;
-    QSqlQuery query = m_database->exec(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ? AND %3")
-                                           .arg(quoted(m_source), sets.join(QStringLiteral(", ")),
-                                                unchanged.join(QStringLiteral(" AND "))),
-                                       bound);
+    bound << m_currentRowId << m_readValues;
+    QSqlQuery query = m_database->exec(
+        QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+            .arg(quoted(m_source), sets.join(QStringLiteral(", ")), unchangedRowCondition()),
+        bound);
     if (query.numRowsAffected() == 0) {
-        const bool exists =
-            m_database
-                ->scalar(
-                    QStringLiteral("SELECT count(*) FROM %1 WHERE rowid = ?").arg(quoted(m_source)),
-                    {m_currentRowId})
-                .toInt() > 0;
-        if (!exists) {
-            throw DaoException(DaoError::RecordDeleted, QStringLiteral("Record is deleted."));
-        }
-        throw DaoException(DaoError::WriteConflict,
-                           QStringLiteral("The record in '%1' was changed by another window or "
-                                          "another user after you began editing it. Your changes "
-                                          "were not saved; discard them to see the record as it "
-                                          "is now.")
-                               .arg(m_source));
+        throw staleRowError(
+            QStringLiteral("Your changes were not saved; discard them to see the "
+                           "record as it is now."));
     }
     m_editMode = EditMode::None;
     m_lastModified = m_currentRowId;
     loadCurrent();
 }
 
+QString Recordset::unchangedRowCondition() const {
+    QStringList unchanged{QStringLiteral("rowid = ?")};
+    for (const FieldBinding& f : m_fields) {
+        unchanged << quoted(f.column) + QStringLiteral(" IS ? COLLATE BINARY");
+    }
+    return unchanged.join(QStringLiteral(" AND "));
+}
+
+DaoException Recordset::staleRowError(const QString& consequence) const {
+    const bool exists =
+        m_database
+            ->scalar(
+                QStringLiteral("SELECT count(*) FROM %1 WHERE rowid = ?").arg(quoted(m_source)),
+                {m_currentRowId})
+            .toInt() > 0;
+    if (!exists) {
+        return DaoException(DaoError::RecordDeleted, QStringLiteral("Record is deleted."));
+    }
+    return DaoException(DaoError::WriteConflict,
+                        QStringLiteral("The record in '%1' was changed by another window or "
+                                       "another user after it was read. %2")
+                            .arg(m_source, consequence));
+}
+
 void Recordset::deleteRecord() {
     requireUpdatable();
     requireCurrent();
     m_editMode = EditMode::None;
-    QStringList unchanged;
-    for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        unchanged << quoted(m_fields[i].column) + QStringLiteral(" IS ? COLLATE BINARY");
-    }
     QVariantList bound{m_currentRowId};
     bound << m_readValues;
-    QSqlQuery query =
-        m_database->exec(QStringLiteral("DELETE FROM %1 WHERE rowid = ? AND %2")
-                             .arg(quoted(m_source), unchanged.join(QStringLiteral(" AND "))),
-                         bound);
+    QSqlQuery query = m_database->exec(
+        QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoted(m_source), unchangedRowCondition()),
+        bound);
     if (query.numRowsAffected() == 0) {
-        const bool exists =
-            m_database
-                ->scalar(
-                    QStringLiteral("SELECT count(*) FROM %1 WHERE rowid = ?").arg(quoted(m_source)),
-                    {m_currentRowId})
-                .toInt() > 0;
-        throw exists ? DaoException(DaoError::WriteConflict,
-                                    QStringLiteral("The record in '%1' was changed by another "
-                                                   "window or another user; it was not deleted.")
-                                        .arg(m_source))
-                     : DaoException(DaoError::RecordDeleted, QStringLiteral("Record is deleted."));
+        throw staleRowError(QStringLiteral("It was not deleted."));
     }
     ensureKeys();
     if (m_pos >= 0 && m_pos < static_cast<int>(m_keys.size())) {
@@ -743,26 +739,7 @@ void Recordset::setFieldNull(void* member, bool isNull) {
     }
     m_null[static_cast<std::size_t>(i)] = isNull;
     if (isNull) {
-        switch (m_fields[static_cast<std::size_t>(i)].type) {
-            case FieldType::Long:
-                *static_cast<qint32*>(member) = 0;
-                break;
-            case FieldType::Short:
-                *static_cast<qint16*>(member) = 0;
-                break;
-            case FieldType::Double:
-                *static_cast<double*>(member) = 0.0;
-                break;
-            case FieldType::Text:
-                static_cast<QString*>(member)->clear();
-                break;
-            case FieldType::Bool:
-                *static_cast<bool*>(member) = false;
-                break;
-            case FieldType::DateTime:
-                *static_cast<QDateTime*>(member) = QDateTime();
-                break;
-        }
+        zeroField(static_cast<std::size_t>(i));
     }
 }
 

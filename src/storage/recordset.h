@@ -10,6 +10,7 @@
 namespace mw::storage {
 
 class Database;
+class DaoException;
 
 enum class FieldType { Long, Short, Double, Text, Bool, DateTime };
 
@@ -123,6 +124,11 @@ private:
     QVariantList fieldValues() const;
     QVariant fieldValue(std::size_t i) const;
     QString quotedColumns() const;
+    void zeroField(std::size_t i);
+    // "rowid = ? AND column IS ? ..." over every column: the current row as it was read.
+    QString unchangedRowCondition() const;
+    // Why a write that matched no row failed: the row is gone, or changed.
+    DaoException staleRowError(const QString& consequence) const;
 
     Database* m_database;
     std::vector<FieldBinding> m_fields;
