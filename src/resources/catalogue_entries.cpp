@@ -39,6 +39,10 @@ const CatalogueEntry kCatalogueEntries[] = {
     {13, "Information:  There are no longer any recipe calculation messages to display."},
     // registry company key for the settings
     {14, "Wortline"},
+    // the maker's telephone number
+    {16, "555-0142"},
+    // the maker's copyright line
+    {17, "Copyright © 2026 Wortline. All rights reserved."},
     // notice for commands that are not available yet
     {19, "This feature is planned for a future version of Maltwise Calculator."},
     // ingredient type / table word for hops (grid sheet name, delete confirmation)
@@ -75,6 +79,8 @@ const CatalogueEntry kCatalogueEntries[] = {
     {67, "View"},
     // save-changes prompt when leaving a modified recipe
     {68, "Save changes to current recipe?\n%1"},
+    // the copyright warning of the About box
+    {69, "Warning: This program is protected by copyright law. Copying or passing it on, in whole or in part, without Wortline's permission is not allowed."},
     // field hint of a kit's or extract's HBU entry
     {71, "Home Bittering Units\nEnter contribution to recipe\nFormat = 99.9"},
     // File Open refused while a recipe database is already open
@@ -111,6 +117,8 @@ const CatalogueEntry kCatalogueEntries[] = {
      "recipes."},
     // recipe save failed: batch number already used by another recipe
     {86, "Data Error:\nThe batch number for each recipe must be unique.  Please change."},
+    // the maker's web address
+    {87, "https://maltwise.example.com"},
     // ingredient info box: grain name and colour lines
     {88, "Name: \t%1\nColor: \t%2\n"},
     // ingredient info box: comments lines
@@ -145,6 +153,8 @@ const CatalogueEntry kCatalogueEntries[] = {
     {102, "Calculate bitterness related items"},
     // ingredient info box: grain protein and yield lines
     {109, "Protein: \t%1\nYield: \t%2\n"},
+    // the maker's support mail address
+    {110, "mailto:support@maltwise.example.com"},
     // setting name: user's skill level
     {111, "UserSkill"},
     // setting name: ask before saving changes
@@ -251,6 +261,10 @@ const CatalogueEntry kCatalogueEntries[] = {
     {165,
      "Support Program Error:\nAn error occurred while trying to contact \n%1\nvia the Internet or "
      "E-mail.\n\nError = %2"},
+    // status bar pane holding the line buttons
+    {166, " "},
+    // status bar pane holding the progress bar
+    {167, " "},
     // opened file is not a recipe database
     {168,
      "File Error:\nThe data base you tried to open is not a Maltwise Calculator recipe data base.  "
@@ -576,20 +590,182 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1020, "Seek failed on batch number %1.  Contact Wortline."},
     // database error: the hop utilization table is short
     {1021, "The hop utilization table holds %1 of its 275 rows; bitterness for the boil times and gravities not read will be zero."},
+    // credits: a picture line names a picture the program does not have
+    {1022, "Could not find bitmap resource \"%1\". Be sure to assign the bitmap a QUOTED resource name"},
+    // text of the recipe form's stand-in window
+    {1023, "This recipe database is open. The recipe form that shows and edits its recipes arrives in the next version of Maltwise Calculator.\n\n%1"},
+    // tip of the day: the tips file has no tip lines
+    {1024, "File Error:\nThe tips file holds no tips."},
+    // tooltip of the status bar panes
+    {1025, "Current recipe's target style info"},
+    // first start: the default databases could not be made
+    {1026, "File Error:\nMaltwise Calculator could not create its databases in\n%1\n\n%2"},
+    // menu text of a tool that has no name
+    {1027, "Tool %1"},
+    // help viewer: a topic without a page
+    {1028, "There is no help page for topic %1 yet; the contents are shown instead."},
+    // text of the recipe log's stand-in window
+    {1029, "This recipe database is open. The recipe log that lists its recipes arrives in the next version of Maltwise Calculator.\n\n%1"},
+    // status prompt and tooltip of a command
+    {32769, "Change the page layout\nPage Setup"},
     // status prompt and tooltip of the Add record command
     {32771, "Add a new record\nNew Record"},
+    // status prompt and tooltip of a command
+    {32782, "Add, change or delete hop varieties\nHops"},
+    // status prompt and tooltip of a command
+    {32785, "Add, change or delete water profiles\nWaters"},
+    // status prompt and tooltip of a command
+    {32789, "Add, change or delete glossary terms\nGlossary"},
+    // status prompt and tooltip of a command
+    {32790, "Add, change or delete suppliers\nSuppliers"},
+    // status prompt and tooltip of a command
+    {32793, "Add, change or delete beer styles\nStyles"},
+    // status prompt and tooltip of a command
+    {32796, "Add, change or delete yeasts\nYeasts"},
+    // status prompt and tooltip of a command
+    {32798, "Add, change or delete grains and malts\nGrains"},
+    // status prompt and tooltip of a command
+    {32802, "Read about beer styles\nBeer Styles"},
+    // status prompt and tooltip of a command
+    {32804, "Read about grains and malts\nGrains"},
+    // status prompt and tooltip of a command
+    {32806, "Read about brewing water\nWaters"},
+    // status prompt and tooltip of a command
+    {32807, "Read about yeasts\nYeasts"},
+    // status prompt and tooltip of a command
+    {32808, "Read about creating a beer recipe\nCreating a Recipe"},
+    // status prompt and tooltip of a command
+    {32811, "View the current recipe on the recipe form\nRecipe Form"},
+    // status prompt and tooltip of a command
+    {32813, "View the recipe label\nRecipe Label"},
+    // status prompt and tooltip of a command
+    {32814, "Show a brewing tip\nTip of the Day"},
     // status prompt and tooltip of the Delete record command (typo kept)
     {32830, "Delete the currect record\nDelete Record"},
     // status prompt and tooltip of the Refresh record command
     {32831, "Refresh current record's data\nRefresh Record"},
     // status prompt and tooltip of View > Recipe Log
     {32832, "View the recipe log\nLog View"},
+    // status prompt and tooltip of a command
+    {32837, "Choose the report to preview or print\nSelect a Report"},
+    // status prompt and tooltip of a command
+    {32838, "Preview the selected report\nPreview Report"},
+    // status prompt and tooltip of a command
+    {32839, "Print the selected report\nPrint Report"},
+    // status prompt and tooltip of a command
+    {32842, "Compress a database file to reclaim unused space\nCompress Database"},
+    // status prompt and tooltip of a command
+    {32843, "Repair a damaged database file\nRepair Database"},
     // status prompt and tooltip of the Copy record command
     {32845, "Copy the record\nCopy Record"},
+    // status prompt and tooltip of a command
+    {32846, "Add, change or delete malt extracts\nExtracts"},
+    // status prompt and tooltip of a command
+    {32848, "Add, change or delete beer kits\nKits"},
+    // status prompt and tooltip of a command
+    {32849, "Read about malt extracts\nExtracts"},
+    // status prompt and tooltip of a command
+    {32853, "Delete the ingredient of the current row\nDelete Ingredient"},
+    // status prompt and tooltip of a command
+    {32854, "Calculate the bitterness of the current hop row\nCalculate Bitterness"},
+    // status prompt and tooltip of a command
+    {32855, "Select an ingredient for the current row\nSelect Ingredient"},
+    // status prompt and tooltip of a command
+    {32856, "Show the ingredient commands\nIngredient Menu"},
+    // status prompt and tooltip of a command
+    {32857, "Close the menu\nCancel Menu"},
+    // status prompt and tooltip of a command
+    {32865, "Add, change or delete adjuncts\nAdjuncts"},
+    // status prompt and tooltip of a command
+    {32866, "Set preferences, default databases and external tools\nOptions"},
+    // status prompt and tooltip of a command
+    {32869, "Read about adjuncts\nAdjuncts"},
+    // status prompt and tooltip of a command
+    {32870, "Read about brewing with kits\nBrewing Kits"},
+    // status prompt and tooltip of a command
+    {32871, "Read about hops\nHops"},
+    // status prompt and tooltip of a command
+    {32873, "Read the brewing glossary\nGlossary"},
+    // status prompt and tooltip of a command
+    {32874, "Read how to brew beer, step by step\nHow to Brew"},
     // status prompt of the Tools > 1 command
     {32876, "Run Tool 1"},
+    // status prompt and tooltip of a command
+    {32877, "Run Tool 2"},
+    // status prompt and tooltip of a command
+    {32878, "Run Tool 3"},
+    // status prompt and tooltip of a command
+    {32879, "Open the help home page\nHelp Home Page"},
+    // status prompt and tooltip of a command
+    {32880, "Solve for original gravity, weight, extract potential or boil volume\nOriginal Gravity Calculator"},
+    // status prompt and tooltip of a command
+    {32882, "Solve for alcohol content, original gravity or terminal gravity\nAlcohol Calculator"},
+    // status prompt and tooltip of a command
+    {32883, "Convert specific gravity to degrees Balling and back\nSG to/from Balling"},
+    // status prompt and tooltip of a command
+    {32884, "Convert alcohol by volume to alcohol by weight and back\nABV to/from ABW"},
     // program name (about box name line)
     {57344, "Maltwise Calculator"},
+    // status bar text when nothing else is shown
+    {57345, "For Help, press F1"},
+    // status prompt and tooltip of a command
+    {57601, "Open an existing recipe database\nOpen"},
+    // status prompt and tooltip of a command
+    {57602, "Close the recipe database\nClose"},
+    // status prompt and tooltip of a command
+    {57603, "Save the current recipe\nSave"},
+    // status prompt and tooltip of a command
+    {57606, "Change the printer and printing options\nPrint Setup"},
+    // status prompt and tooltip of a command
+    {57607, "Print the current recipe\nPrint"},
+    // status prompt and tooltip of a command
+    {57609, "Show how the current recipe will print\nPrint Preview"},
+    // status prompt and tooltip of a command
+    {57616, "Open this recipe database"},
+    // status prompt and tooltip of a command
+    {57617, "Open this recipe database"},
+    // status prompt and tooltip of a command
+    {57618, "Open this recipe database"},
+    // status prompt and tooltip of a command
+    {57619, "Open this recipe database"},
+    // status prompt and tooltip of a command
+    {57634, "Copy the selection and put it on the clipboard\nCopy"},
+    // status prompt and tooltip of a command
+    {57635, "Cut the selection and put it on the clipboard\nCut"},
+    // status prompt and tooltip of a command
+    {57637, "Insert the clipboard contents\nPaste"},
+    // status prompt and tooltip of a command
+    {57643, "Undo the last change\nUndo"},
+    // status prompt and tooltip of a command
+    {57649, "Arrange minimized windows at the bottom\nArrange Icons"},
+    // status prompt and tooltip of a command
+    {57650, "Arrange the windows so they overlap\nCascade Windows"},
+    // status prompt and tooltip of a command
+    {57651, "Arrange the windows side by side\nTile Windows"},
+    // status prompt and tooltip of a command
+    {57664, "Show the program's version and copyright\nAbout"},
+    // status prompt and tooltip of a command
+    {57665, "Quit Maltwise Calculator\nExit"},
+    // status prompt and tooltip of a command
+    {57667, "List the help topics\nHelp Contents"},
+    // status prompt and tooltip of a command
+    {57668, "Learn how to use the help\nUsing Help"},
+    // status prompt and tooltip of a command
+    {57669, "Show help for the button, menu or window you click next\nHelp"},
+    // status prompt and tooltip of a command
+    {57670, "Show help for the current window\nHelp"},
+    // status prompt and tooltip of a command
+    {59392, "Show or hide the toolbar\nToggle Toolbar"},
+    // status prompt and tooltip of a command
+    {59393, "Show or hide the status bar\nToggle Status Bar"},
+    // status prompt and tooltip of a command
+    {59648, "Go to the first recipe\nFirst Record"},
+    // status prompt and tooltip of a command
+    {59649, "Go to the last recipe\nLast Record"},
+    // status prompt and tooltip of a command
+    {59650, "Go to the next recipe\nNext Record"},
+    // status prompt and tooltip of a command
+    {59651, "Go to the previous recipe\nPrevious Record"},
 };
 
 const std::size_t kCatalogueEntryCount = sizeof(kCatalogueEntries) / sizeof(kCatalogueEntries[0]);

@@ -93,20 +93,12 @@ void CMwcalcDoc::InitDocument() {
 }
 
 bool CMwcalcDoc::CheckDatabaseKind(const QString& path, const QString& marker) {
-    bool matches = false;
-    try {
-        Database probe;
-        probe.open(path);
-        matches = probe.firstTableName() == marker;
-    } catch (const DaoException&) {
-        matches = false;  // a file that cannot be opened is not the right kind either
+    if (isDatabaseOfKind(path, marker)) {
+        return true;
     }
-    if (!matches) {
-        m_prompts.show(kMsgWrongDatabaseKind,
-                       formatMessage(kMsgWrongDatabaseKind, path.toStdString()),
-                       PromptIcon::Exclamation);
-    }
-    return matches;
+    m_prompts.show(kMsgWrongDatabaseKind, formatMessage(kMsgWrongDatabaseKind, path.toStdString()),
+                   PromptIcon::Exclamation);
+    return false;
 }
 
 void CMwcalcDoc::setCurrentRecipe(qint32 recipeId, qint32 batch) {

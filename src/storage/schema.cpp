@@ -178,6 +178,16 @@ void createSchema(Database& database, DatabaseKind kind) {
     }
 }
 
+bool isDatabaseOfKind(const QString& path, const QString& marker) {
+    try {
+        Database probe;
+        probe.open(path);
+        return probe.firstTableName() == marker;
+    } catch (const DaoException&) {
+        return false;
+    }
+}
+
 void removeDatabaseFiles(const QString& path) {
     QFile::remove(path);
     QFile::remove(path + QStringLiteral("-wal"));

@@ -41,6 +41,11 @@ void createDatabase(const QString& path, DatabaseKind kind,
 // transaction).
 void createSchema(Database& database, DatabaseKind kind);
 
+// True when the file opens as a database whose first table is `marker`;
+// false for a file of another kind, and for a path that cannot be opened at
+// all (empty, missing, not a database).
+bool isDatabaseOfKind(const QString& path, const QString& marker);
+
 // Removes a database file with its journal files.
 void removeDatabaseFiles(const QString& path);
 

@@ -1,0 +1,116 @@
+#include "screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "resources/prompt_service.h"
+#include "shell/about_dialog.h"
+#include "shell/application.h"
+#include "shell/credits_dialog.h"
+#include "shell/file_chooser.h"
+#include "shell/help_viewer.h"
+#include "shell/info_status_bar.h"
+#include "shell/main_frame.h"
+#include "shell/options_sheet.h"
+#include "shell/program_files.h"
+#include "shell/tip_dialog.h"
+#include "storage/recipe_document.h"
+#include "storage/settings.h"
+
+namespace mw::app {
+
+namespace {
+
+class SilentPrompts final : public PromptService {
+public:
+    PromptAnswer ask(const Prompt& prompt) override {
+        std::fprintf(stderr, "message: %s\n", prompt.text.c_str());
+        return PromptAnswer::Ok;
+    }
+};
+
+class NoFiles final : public shell::FileChooser {
+public:
+    QString chooseFile(QWidget*, const shell::FileRequest&) override { return QString(); }
+};
+
+bool save(QWidget& widget, const QString& folder, const QString& name) {
+    widget.show();
+    QApplication::processEvents();
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    const bool ok = widget.grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+}  // namespace
+
+int renderScreenshots(const QString& folder) {
+    QDir().mkpath(folder);
+    QTemporaryDir work;
+    storage::Settings settings(std::make_unique<QSettings>(
+        work.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat));
+    settings.setInteger(storage::Setting::TipStartUp, 1);
+    SilentPrompts prompts;
+    shell::HtmlHelpService help;
+    NoFiles files;
+    bool ok = true;
+    {
+        shell::CMwcalcApp app(settings, prompts, help, files, work.filePath(QStringLiteral("data")));
+        // The first start makes the databases; open nothing yet for the first picture.
+        app.ensureDefaultDatabases();
+        app.InitInstance({QStringLiteral("-s")});
+        shell::CMainFrame* frame = app.mainFrame();
+        frame->resize(1000, 640);
+        ok &= save(*frame, folder, QStringLiteral("main-window-no-database"));
+        app.OpenDocumentFile(settings.string(storage::Setting::DefaultRecipeFile));
+        frame->infoStatusBar()->AddLine(QStringLiteral("Target Specific Gravity 1.045 - 1.060"));
+        frame->infoStatusBar()->AddLine(QStringLiteral("Target Alcohol 4.5 - 6.2"));
+        frame->infoStatusBar()->PreviousLine();
+        ok &= save(*frame, folder, QStringLiteral("main-window"));
+
+        shell::CMWOptionsSheet options(settings, prompts, files, &help, frame);
+        for (int page = 0; page < options.tabs()->count(); ++page) {
+            options.tabs()->setCurrentIndex(page);
+            ok &= save(options, folder,
+                       QStringLiteral("options-") + options.tabs()->tabText(page).toLower());
+        }
+        options.hide();
+
+        shell::CTipDlg tip(settings, prompts, shell::findProgramFile(QStringLiteral("tips.txt")),
+                           frame);
+        ok &= save(tip, folder, QStringLiteral("tip-of-the-day"));
+        tip.hide();
+
+        shell::CAboutDlg about(settings, prompts, shell::DesktopActions::system(), frame);
+        ok &= save(about, folder, QStringLiteral("about"));
+        about.hide();
+
+        QFile creditsFile(shell::findProgramFile(QStringLiteral("credits.txt")));
+        creditsFile.open(QIODevice::ReadOnly);
+        shell::CCreditsDlg credits(shell::parseCredits(QString::fromUtf8(creditsFile.readAll())),
+                                   prompts, frame);
+        credits.show();
+        for (int i = 0; i < 160; ++i) {
+            credits.tick();
+        }
+        ok &= save(credits, folder, QStringLiteral("credits"));
+        credits.hide();
+
+        help.showHelp(98339);
+        if (help.viewer()) {
+            ok &= save(*help.viewer(), folder, QStringLiteral("help-viewer"));
+            help.viewer()->close();
+        }
+    }
+    return ok ? 0 : 1;
+}
+
+}  // namespace mw::app

@@ -1,0 +1,402 @@
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMetaObject>
+#include <QTimer>
+#include <QWhatsThis>
+
+#include "resources/help_service.h"
+#include "resources/message_catalogue.h"
+#include "resources/prompt_service.h"
+#include "shell/command_ids.h"
+#include "shell/command_set.h"
+#include "shell/credits_dialog.h"
+#include "shell/file_chooser.h"
+#include "shell/info_status_bar.h"
+#include "shell/main_frame.h"
+#include "shell/options_sheet.h"
+#include "shell/program_files.h"
+#include "shell/splash_window.h"
+#include "shell/tip_dialog.h"
+#include "storage/compact_repair.h"
+#include "storage/dao_exception.h"
+#include "storage/error_report.h"
+#include "storage/recipe_document.h"
+#include "storage/schema.h"
+#include "storage/seed_data.h"
+#include "storage/settings.h"
+
+namespace mw::shell {
+
+namespace {
+constexpr int kMsgMaintenanceDone = 4;
+constexpr int kMsgFutureVersion = 19;
+constexpr int kMsgOnlyOneDatabase = 72;
+constexpr int kMsgBothRequested = 230;
+constexpr int kMsgDefaultsFailed = 1026;
+
+using storage::Setting;
+
+// Help contexts of the help commands.
+struct HelpTopic {
+    int command;
+    int context;
+};
+constexpr HelpTopic kHelpTopics[] = {
+    {cmd::RefStyle, 98338},   {cmd::RefHop, 98339},     {cmd::RefGrain, 98340},
+    {cmd::RefWater, 98342},   {cmd::RefYeast, 98343},   {cmd::RefRecipe, 98344},
+    {cmd::RefExtract, 98385}, {cmd::RefKit, 98386},     {cmd::RefAdjunct, 98404},
+    {cmd::HelpGlossary, 98409}, {cmd::HelpHowToBrew, 98410}, {cmd::HelpContents, 0},
+    {cmd::HelpHomePage, 32879}, {cmd::HelpUsing, 57668},
+};
+
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// A database of a kind in the folder: an existing one of the right kind is
+// kept, otherwise a new one is made under the first free name.
+QString provideDatabase(const QDir& folder, const QString& base, const QString& marker,
+                        void (*create)(const QString&)) {
+    for (int n = 1;; ++n) {
+        const QString name = n == 1 ? base + QStringLiteral(".mdb")
+                                    : QStringLiteral("%1 (%2).mdb").arg(base).arg(n);
+        const QString path = folder.filePath(name);
+        if (!QFileInfo::exists(path)) {
+            create(path);
+            return path;
+        }
+        if (storage::isDatabaseOfKind(path, marker)) {
+            return path;
+        }
+    }
+}
+
+}  // namespace
+
+StartOptions parseCommandLine(const QStringList& arguments) {
+    StartOptions options;
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(QLatin1Char('/')) || argument.startsWith(QLatin1Char('-'))) {
+            const QString name = argument.mid(1).toLower();
+            if (name == QLatin1String("l")) {
+                options.openLast = true;
+            } else if (name == QLatin1String("s")) {
+                options.noSplash = true;
+            }
+        } else if (options.file.isEmpty()) {
+            options.file = argument;
+        }
+    }
+    return options;
+}
+
+CMwcalcApp::CMwcalcApp(storage::Settings& settings, PromptService& prompts, HelpService& help,
+                       FileChooser& files, QString dataFolder)
+    : m_settings(settings),
+      m_prompts(prompts),
+      m_help(help),
+      m_files(files),
+      m_dataFolder(std::move(dataFolder)),
+      m_desktop(DesktopActions::system()) {}
+
+CMwcalcApp::~CMwcalcApp() {
+    if (m_frame) {
+        // The views go before the document they show.
+        for (QMdiSubWindow* sub : m_frame->mdiArea()->subWindowList()) {
+            delete sub;
+        }
+        delete m_frame;
+    }
+    m_document.reset();
+}
+
+CMainFrame* CMwcalcApp::mainFrame() const { return m_frame; }
+
+QString CMwcalcApp::programFile(const QString& name) const {
+    if (!m_programFiles.isEmpty()) {
+        const QString path = QDir(m_programFiles).filePath(name);
+        return QFileInfo::exists(path) ? path : QString();
+    }
+    return findProgramFile(name);
+}
+
+bool CMwcalcApp::ensureDefaultDatabases() {
+    if (!m_settings.string(Setting::DefaultDataFile).isEmpty()) {
+        return false;
+    }
+    QDir folder(m_dataFolder);
+    try {
+        if (!folder.mkpath(QStringLiteral("."))) {
+            throw storage::DaoException(storage::DaoError::CannotOpen,
+                                        QStringLiteral("The folder could not be made."));
+        }
+        WaitCursor wait;
+        const QString data = provideDatabase(folder, QStringLiteral("MaltwiseData"),
+                                             storage::kDataMarker,
+                                             &storage::createSeededDataDatabase);
+        const QString recipes = provideDatabase(folder, QStringLiteral("MaltwiseRecipes"),
+                                                storage::kRecipeMarker,
+                                                &storage::createSampleRecipeDatabase);
+        m_settings.setString(Setting::DefaultDataFile, data);
+        m_settings.setString(Setting::DefaultRecipeFile, recipes);
+        m_settings.addRecentFile(recipes);
+    } catch (const storage::DaoException& error) {
+        m_prompts.show(kMsgDefaultsFailed,
+                       formatMessage(kMsgDefaultsFailed,
+                                     QDir::toNativeSeparators(m_dataFolder).toStdString(),
+                                     error.description().toStdString()),
+                       PromptIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool CMwcalcApp::InitInstance(const QStringList& arguments) {
+    const StartOptions options = parseCommandLine(arguments);
+    if (!options.noSplash) {
+        (new SplashWindow)->showCentred();
+    }
+    const bool firstStart = ensureDefaultDatabases();
+
+    m_frame = new CMainFrame(m_settings, m_prompts);
+    wireCommands();
+    m_frame->showFirstTime();
+
+    if (options.openLast && !options.file.isEmpty()) {
+        m_prompts.show(kMsgBothRequested,
+                       formatMessage(kMsgBothRequested, options.file.toStdString()),
+                       PromptIcon::Information);
+    } else if (options.openLast) {
+        const QStringList recent = m_settings.recentFiles();
+        if (!recent.isEmpty()) {
+            OpenDocumentFile(recent.front());
+        }
+    } else if (!options.file.isEmpty()) {
+        OpenDocumentFile(options.file);
+    } else if (firstStart) {
+        OpenDocumentFile(m_settings.string(Setting::DefaultRecipeFile));
+    }
+
+    if (!options.noSplash && CTipDlg::showAtStartup(m_settings)) {
+        QTimer::singleShot(0, this, [this] { showTipOfTheDay(true); });
+    }
+    return true;
+}
+
+bool CMwcalcApp::OpenDocumentFile(const QString& path) {
+    if (m_document) {
+        m_prompts.show(kMsgOnlyOneDatabase, PromptIcon::Exclamation);
+        return false;
+    }
+    auto document = std::make_unique<storage::CMwcalcDoc>(m_settings, m_prompts, &m_help,
+                                                          m_frame->infoStatusBar());
+    {
+        WaitCursor wait;
+        if (!document->OnOpenDocument(path)) {
+            return false;
+        }
+    }
+    m_document = std::move(document);
+    m_settings.addRecentFile(path);
+    m_frame->setWindowTitle(
+        QStringLiteral("Maltwise Calculator - %1").arg(QFileInfo(path).fileName()));
+    const bool logFirst = m_settings.string(Setting::View) == QLatin1String("Log");
+    activateView(logFirst ? PlaceholderView::Kind::RecipeLog : PlaceholderView::Kind::RecipeForm);
+    m_frame->infoStatusBar()->resetStatus();
+    return true;
+}
+
+void CMwcalcApp::activateView(PlaceholderView::Kind kind) {
+    if (!m_document) {
+        return;
+    }
+    for (QMdiSubWindow* sub : m_frame->mdiArea()->subWindowList()) {
+        auto* view = qobject_cast<PlaceholderView*>(sub->widget());
+        if (view != nullptr && view->kind() == kind) {
+            m_frame->mdiArea()->setActiveSubWindow(sub);
+            return;
+        }
+    }
+    auto* view = new PlaceholderView(kind, *m_document);
+    connect(view, &QObject::destroyed, this, [this] {
+        // The last window of a database closes the database.
+        QTimer::singleShot(0, this, [this] {
+            if (m_document && m_document->views().empty()) {
+                dropDocument();
+            }
+        });
+    });
+    m_frame->addChildWindow(view);
+    onActiveViewChanged(view);
+}
+
+bool CMwcalcApp::CloseDocument() {
+    if (!m_document) {
+        return true;
+    }
+    if (!m_document->closeDocument()) {
+        return false;
+    }
+    dropDocument();
+    return true;
+}
+
+void CMwcalcApp::dropDocument() {
+    for (QMdiSubWindow* sub : m_frame->mdiArea()->subWindowList()) {
+        delete sub;
+    }
+    if (m_document && !m_document->isClosing()) {
+        m_settings.setString(Setting::RecipeFileOpened, QString());
+    }
+    m_document.reset();
+    m_frame->setWindowTitle(QStringLiteral("Maltwise Calculator"));
+    m_frame->infoStatusBar()->DeleteAllLines();
+    m_frame->infoStatusBar()->resetStatus();
+    m_frame->setMenuKind(MenuKind::NoDatabase);
+}
+
+void CMwcalcApp::onActiveViewChanged(QWidget* widget) {
+    auto* view = qobject_cast<PlaceholderView*>(widget);
+    if (view == nullptr) {
+        if (!m_document) {
+            m_frame->setMenuKind(MenuKind::NoDatabase);
+        }
+        return;
+    }
+    const MenuKind kind = view->kind() == PlaceholderView::Kind::RecipeForm ? MenuKind::RecipeForm
+                                                                           : MenuKind::RecipeLog;
+    if (kind != m_frame->menuKind()) {
+        m_frame->setMenuKind(kind);
+    }
+}
+
+void CMwcalcApp::compactOrRepair(bool repair) {
+    const QString path = m_files.chooseFile(
+        m_frame, {repair ? QStringLiteral("Repair") : QStringLiteral("Compress"),
+                  QStringLiteral("Maltwise Calculator Files (*.mdb *.MDB)"), QStringLiteral("mdb"),
+                  QString()});
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        WaitCursor wait;
+        if (repair) {
+            storage::repairDatabase(path);
+        } else {
+            storage::compactDatabase(path);
+        }
+    } catch (const storage::DaoException& error) {
+        storage::ReportDaoException(error, m_prompts, &m_help);
+        return;
+    }
+    m_prompts.show(kMsgMaintenanceDone,
+                   formatMessage(kMsgMaintenanceDone, repair ? "repair" : "compress",
+                                 QDir::toNativeSeparators(path).toStdString()),
+                   PromptIcon::Information);
+}
+
+void CMwcalcApp::showOptions() {
+    CMWOptionsSheet sheet(m_settings, m_prompts, m_files, &m_help, m_frame);
+    sheet.exec();
+}
+
+void CMwcalcApp::showTipOfTheDay(bool atStartup) {
+    auto* tips = new CTipDlg(m_settings, m_prompts, programFile(QStringLiteral("tips.txt")),
+                             m_frame);
+    tips->setAttribute(Qt::WA_DeleteOnClose);
+    if (atStartup) {
+        tips->open();
+    } else {
+        tips->exec();
+    }
+}
+
+void CMwcalcApp::showAbout() {
+    CAboutDlg about(m_settings, m_prompts, m_desktop, m_frame);
+    connect(&about, &CAboutDlg::creditsRequested, &about, [this, &about] {
+        QFile file(programFile(QStringLiteral("credits.txt")));
+        QString text;
+        if (file.open(QIODevice::ReadOnly)) {
+            text = QString::fromUtf8(file.readAll());
+        }
+        CCreditsDlg credits(parseCredits(text), m_prompts, &about);
+        credits.exec();
+    });
+    about.exec();
+}
+
+void CMwcalcApp::wireCommands() {
+    using namespace cmd;
+    CommandSet& c = m_frame->commands();
+    c.setHandler(FileOpen, [this] {
+        if (m_document) {
+            m_prompts.show(kMsgOnlyOneDatabase, PromptIcon::Exclamation);
+            return;
+        }
+        const QString path = m_files.chooseFile(
+            m_frame, {QStringLiteral("Open"), QStringLiteral("Maltwise Databases (*.mdb *.MDB)"),
+                      QStringLiteral("mdb"), QString()});
+        if (!path.isEmpty()) {
+            OpenDocumentFile(path);
+        }
+    });
+    c.setHandler(FileClose, [this] { CloseDocument(); });
+    for (int n = 0; n < storage::Settings::kRecentFileCount; ++n) {
+        c.setHandler(FileMru1 + n, [this, n] {
+            const QStringList recent = m_settings.recentFiles();
+            if (n < recent.size()) {
+                OpenDocumentFile(recent[n]);
+            }
+        });
+    }
+    c.setHandler(AppExit, [this] { m_frame->close(); });
+    c.setHandler(ViewRecipeForm, [this] { activateView(PlaceholderView::Kind::RecipeForm); });
+    c.setHandler(ViewRecipeLog, [this] { activateView(PlaceholderView::Kind::RecipeLog); });
+    c.setHandler(ViewRecipeLabel,
+                 [this] { m_prompts.show(kMsgFutureVersion, PromptIcon::Information); });
+    c.setHandler(ToolsOptions, [this] { showOptions(); });
+    c.setHandler(DatabaseCompress, [this] { compactOrRepair(false); });
+    c.setHandler(DatabaseRepair, [this] { compactOrRepair(true); });
+    c.setHandler(HelpTip, [this] { showTipOfTheDay(false); });
+    c.setHandler(HelpAbout, [this] { showAbout(); });
+    for (const HelpTopic& topic : kHelpTopics) {
+        c.setHandler(topic.command, [this, context = topic.context] { m_help.showHelp(context); });
+    }
+    c.setHandler(HelpCurrent, [this] {
+        QMdiSubWindow* sub = m_frame->mdiArea()->activeSubWindow();
+        const QVariant context = sub ? sub->widget()->property("helpContext") : QVariant();
+        m_help.showHelp(context.isValid() ? context.toInt() : 0);
+    });
+    c.setHandler(HelpContextMode, [] { QWhatsThis::enterWhatsThisMode(); });
+    // The editing commands act on the field that has the focus.
+    const std::pair<int, const char*> edits[] = {
+        {EditCut, "cut"}, {EditCopy, "copy"}, {EditPaste, "paste"}, {EditUndo, "undo"}};
+    for (const auto& [id, slot] : edits) {
+        c.setHandler(id, [slot = slot] {
+            if (QWidget* focus = QApplication::focusWidget()) {
+                QMetaObject::invokeMethod(focus, slot);
+            }
+        });
+    }
+    connect(m_frame->infoStatusBar(), &CInfoStatusBar::lineHelpRequested, this,
+            [this] { m_help.showHelp(98338); });
+    connect(m_frame, &CMainFrame::activeViewChanged, this, &CMwcalcApp::onActiveViewChanged);
+    connect(m_frame, &CMainFrame::closeRequested, this, [this](QCloseEvent* event) {
+        if (m_document && !m_document->canLeave()) {
+            event->ignore();
+        }
+    });
+}
+
+}  // namespace mw::shell

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+#include "shell/about_dialog.h"
+#include "shell/placeholder_view.h"
+
+namespace mw {
+class HelpService;
+class PromptService;
+}  // namespace mw
+namespace mw::storage {
+class CMwcalcDoc;
+class Settings;
+}  // namespace mw::storage
+
+namespace mw::shell {
+
+class CMainFrame;
+class FileChooser;
+
+// The command line: switches begin with "/" or "-" ("l" opens the last-used
+// recipe database, "s" shows no splash; either case), the first other word
+// names the database to open.
+struct StartOptions {
+    bool openLast = false;
+    bool noSplash = false;
+    QString file;
+};
+StartOptions parseCommandLine(const QStringList& arguments);
+
+// The application object: start-up, the one open recipe document and its
+// windows, and the commands that belong to the application (opening and
+// closing databases, compact and repair, options, tips, about, help).
+class CMwcalcApp : public QObject {
+    Q_OBJECT
+
+public:
+    // `dataFolder`: where the default databases are made on the first start.
+    CMwcalcApp(storage::Settings& settings, PromptService& prompts, HelpService& help,
+               FileChooser& files, QString dataFolder);
+    ~CMwcalcApp() override;
+
+    // Start-up; `arguments` without the program name. Returns false when the
+    // main window could not be made.
+    bool InitInstance(const QStringList& arguments);
+
+    CMainFrame* mainFrame() const;
+    storage::CMwcalcDoc* document() const { return m_document.get(); }
+
+    // Opens a recipe database (refused with message 72 while one is open).
+    bool OpenDocumentFile(const QString& path);
+    // File Close; false when the user chose to stay.
+    bool CloseDocument();
+    // Activates the view of a kind, making its window when there is none.
+    void activateView(PlaceholderView::Kind kind);
+
+    // First start: makes the seeded data database and the sample recipe
+    // database when the settings name no data database. True when it did.
+    bool ensureDefaultDatabases();
+    QString dataFolder() const { return m_dataFolder; }
+
+    void compactOrRepair(bool repair);
+    void showOptions();
+    void showTipOfTheDay(bool atStartup);
+    void showAbout();
+
+    void setDesktopActions(DesktopActions actions) { m_desktop = std::move(actions); }
+    // The folder "tips.txt", "credits.txt" and the help come from (tests).
+    void setProgramFilesFolder(const QString& folder) { m_programFiles = folder; }
+
+private:
+    void wireCommands();
+    void onActiveViewChanged(QWidget* view);
+    void dropDocument();
+    QString programFile(const QString& name) const;
+
+    storage::Settings& m_settings;
+    PromptService& m_prompts;
+    HelpService& m_help;
+    FileChooser& m_files;
+    QString m_dataFolder;
+    QString m_programFiles;
+    DesktopActions m_desktop;
+    QPointer<CMainFrame> m_frame;
+    std::unique_ptr<storage::CMwcalcDoc> m_document;
+};
+
+}  // namespace mw::shell

@@ -1,0 +1,18 @@
+#include "shell/file_chooser.h"
+
+#include <QFileDialog>
+
+namespace mw::shell {
+
+QString QtFileChooser::chooseFile(QWidget* parent, const FileRequest& request) {
+    QFileDialog box(parent, request.caption, request.startPath, request.filter);
+    box.setFileMode(QFileDialog::ExistingFile);
+    box.setAcceptMode(QFileDialog::AcceptOpen);
+    box.setDefaultSuffix(request.defaultSuffix);
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return box.selectedFiles().constFirst();
+}
+
+}  // namespace mw::shell

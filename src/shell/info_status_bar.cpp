@@ -1,0 +1,251 @@
+#include "shell/info_status_bar.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProgressBar>
+#include <QToolButton>
+
+#include "resources/message_catalogue.h"
+
+namespace mw::shell {
+
+namespace {
+
+constexpr int kButtonPaneWidth = 42;
+constexpr int kProgressPaneWidth = 195;
+constexpr int kMsgIdle = 57345;
+constexpr int kMsgPaneTip = 1025;
+constexpr int kPaneButtonId = 166;
+constexpr int kPaneProgressId = 167;
+
+QString text(int number) { return QString::fromUtf8(catalogueText(number).data()); }
+
+// The three small pictures of the line buttons, 14 by 13 pixels.
+QIcon lineButtonIcon(char kind) {
+    QPixmap pixmap(14, 13);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 60, 140));
+    if (kind == 'i') {
+        p.drawEllipse(QRectF(0.5, 0.0, 12.5, 12.5));
+        p.setBrush(Qt::white);
+        p.drawEllipse(QRectF(5.8, 2.2, 2.0, 2.0));
+        p.drawRect(QRectF(5.9, 5.2, 1.8, 5.3));
+    } else {
+        QPainterPath arrow;
+        if (kind == '<') {
+            arrow.moveTo(2, 6.5);
+            arrow.lineTo(11, 1);
+            arrow.lineTo(11, 12);
+        } else {
+            arrow.moveTo(12, 6.5);
+            arrow.lineTo(3, 1);
+            arrow.lineTo(3, 12);
+        }
+        arrow.closeSubpath();
+        p.drawPath(arrow);
+    }
+    return QIcon(pixmap);
+}
+
+QToolButton* makeButton(QWidget* parent, char kind, const QString& tip) {
+    auto* b = new QToolButton(parent);
+    b->setIcon(lineButtonIcon(kind));
+    b->setIconSize(QSize(14, 13));
+    b->setFixedSize(14, 13);
+    b->setAutoRaise(true);
+    b->setToolTip(tip);
+    b->setEnabled(false);
+    return b;
+}
+
+QLabel* indicator(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+    return label;
+}
+
+}  // namespace
+
+CInfoStatusBar::CInfoStatusBar(QWidget* parent) : QStatusBar(parent) {
+    setObjectName(QStringLiteral("statusBar"));
+    const QString paneTip = text(kMsgPaneTip);
+
+    m_linePane = new QLabel(this);
+    m_linePane->setObjectName(QStringLiteral("linePane"));
+    m_linePane->setToolTip(paneTip);
+    addWidget(m_linePane, 1);
+
+    auto* buttonPane = new QWidget(this);
+    buttonPane->setObjectName(QStringLiteral("pane%1").arg(kPaneButtonId));
+    buttonPane->setFixedWidth(kButtonPaneWidth + 18);
+    buttonPane->setToolTip(paneTip);
+    auto* buttons = new QHBoxLayout(buttonPane);
+    buttons->setContentsMargins(1, 0, 1, 0);
+    buttons->setSpacing(2);
+    buttons->addStretch(1);
+    m_previous = makeButton(buttonPane, '<', paneTip);
+    m_next = makeButton(buttonPane, '>', paneTip);
+    m_info = makeButton(buttonPane, 'i', paneTip);
+    buttons->addWidget(m_previous, 0, Qt::AlignVCenter);
+    buttons->addWidget(m_next, 0, Qt::AlignVCenter);
+    buttons->addWidget(m_info, 0, Qt::AlignVCenter);
+    addPermanentWidget(buttonPane);
+
+    auto* progressPane = new QWidget(this);
+    progressPane->setObjectName(QStringLiteral("pane%1").arg(kPaneProgressId));
+    progressPane->setFixedWidth(kProgressPaneWidth);
+    progressPane->setToolTip(paneTip);
+    auto* progressLayout = new QHBoxLayout(progressPane);
+    progressLayout->setContentsMargins(1, 2, 1, 2);
+    m_progress = new QProgressBar(progressPane);
+    m_progress->setTextVisible(false);
+    m_progress->setRange(0, 100);
+    m_progress->hide();
+    progressLayout->addWidget(m_progress);
+    addPermanentWidget(progressPane);
+
+    m_caps = indicator(this, QStringLiteral("capsIndicator"));
+    m_num = indicator(this, QStringLiteral("numIndicator"));
+    m_scroll = indicator(this, QStringLiteral("scrollIndicator"));
+    addPermanentWidget(m_caps);
+    addPermanentWidget(m_num);
+    addPermanentWidget(m_scroll);
+
+    connect(m_previous, &QToolButton::clicked, this, &CInfoStatusBar::PreviousLine);
+    connect(m_next, &QToolButton::clicked, this, &CInfoStatusBar::NextLine);
+    connect(m_info, &QToolButton::clicked, this, &CInfoStatusBar::lineHelpRequested);
+    // The lock keys are seen as the user presses them; there is no portable
+    // way to read their state before that.
+    qApp->installEventFilter(this);
+    ShowCurrentLine();
+}
+
+void CInfoStatusBar::AddLine(const QString& line, bool redraw, bool makeCurrent) {
+    m_lines.append(line);
+    if (makeCurrent || m_lines.size() == 1) {
+        m_current = static_cast<int>(m_lines.size()) - 1;
+    }
+    if (redraw) {
+        ShowCurrentLine();
+    }
+}
+
+void CInfoStatusBar::DeleteAllLines(bool redraw) {
+    m_lines.clear();
+    m_current = -1;
+    if (redraw) {
+        ShowCurrentLine();
+    }
+}
+
+void CInfoStatusBar::RemoveLine(int index) {
+    if (index < 0 || index >= m_lines.size()) {
+        return;
+    }
+    m_lines.removeAt(index);
+    if (m_lines.isEmpty()) {
+        m_current = -1;
+    } else if (index == m_current) {
+        m_current = 0;
+    } else if (index < m_current) {
+        --m_current;
+    }
+    ShowCurrentLine();
+}
+
+bool CInfoStatusBar::CanGoPrevious() const { return m_current > 0; }
+
+bool CInfoStatusBar::CanGoNext() const {
+    return m_current >= 0 && m_current < m_lines.size() - 1;
+}
+
+void CInfoStatusBar::PreviousLine() {
+    if (CanGoPrevious()) {
+        --m_current;
+    }
+    ShowCurrentLine();
+}
+
+void CInfoStatusBar::NextLine() {
+    if (CanGoNext()) {
+        ++m_current;
+    }
+    ShowCurrentLine();
+}
+
+void CInfoStatusBar::ShowCurrentLine() {
+    m_linePane->setText(m_current >= 0 ? m_lines[m_current] : text(kMsgIdle));
+    updateButtons();
+}
+
+QString CInfoStatusBar::linePaneText() const { return m_linePane->text(); }
+
+void CInfoStatusBar::updateButtons() {
+    m_previous->setEnabled(CanGoPrevious());
+    m_next->setEnabled(CanGoNext());
+    m_info->setEnabled(HasLines());
+}
+
+void CInfoStatusBar::SetProgress(int position, int range) {
+    if (position < 0) {
+        m_progress->hide();
+        return;
+    }
+    if (range > 0) {
+        m_progress->setRange(0, range);
+    }
+    m_progress->show();
+    m_progress->setValue(position);
+}
+
+void CInfoStatusBar::SetPaneTextNow(const QString& paneText) {
+    clearMessage();
+    m_linePane->setText(paneText);
+    m_linePane->repaint();
+}
+
+void CInfoStatusBar::setProgress(int position) { SetProgress(position, position == 0 ? 100 : 0); }
+
+void CInfoStatusBar::setStatusText(const QString& statusText) { SetPaneTextNow(statusText); }
+
+void CInfoStatusBar::resetStatus() {
+    clearMessage();
+    SetProgress(-1);
+    ShowCurrentLine();
+}
+
+bool CInfoStatusBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // A key event travels up the widget chain; count each press once.
+        if (key->isAutoRepeat() || key->timestamp() == m_lastLockKeyTime) {
+            return false;
+        }
+        switch (key->key()) {
+            case Qt::Key_CapsLock: m_capsOn = !m_capsOn; break;
+            case Qt::Key_NumLock: m_numOn = !m_numOn; break;
+            case Qt::Key_ScrollLock: m_scrollOn = !m_scrollOn; break;
+            default: return false;
+        }
+        m_lastLockKeyTime = key->timestamp();
+        updateIndicators();
+    }
+    return false;
+}
+
+void CInfoStatusBar::updateIndicators() {
+    m_caps->setText(m_capsOn ? QStringLiteral("CAP") : QString());
+    m_num->setText(m_numOn ? QStringLiteral("NUM") : QString());
+    m_scroll->setText(m_scrollOn ? QStringLiteral("SCRL") : QString());
+}
+
+}  // namespace mw::shell
