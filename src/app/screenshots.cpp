@@ -63,7 +63,8 @@ int renderScreenshots(const QString& folder) {
     NoFiles files;
     bool ok = true;
     {
-        shell::CMwcalcApp app(settings, prompts, help, files, work.filePath(QStringLiteral("data")));
+        shell::CMwcalcApp app(settings, prompts, help, files,
+                              work.filePath(QStringLiteral("data")));
         // The first start makes the databases; open nothing yet for the first picture.
         app.ensureDefaultDatabases();
         app.InitInstance({QStringLiteral("-s")});

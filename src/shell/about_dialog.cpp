@@ -34,7 +34,9 @@ constexpr int kMsgFileVersion = 187;
 constexpr int kMsgNoSystemInfo = 215;
 constexpr int kMsgProgramName = 57344;
 
-QString text(int number) { return QString::fromUtf8(catalogueText(number).data()); }
+QString text(int number) {
+    return QString::fromUtf8(catalogueText(number).data());
+}
 
 CColorStatic* linkLabel(const QString& address, QWidget* parent) {
     auto* link = new CColorStatic(parent);
@@ -77,10 +79,10 @@ CAboutDlg::CAboutDlg(storage::Settings& settings, PromptService& prompts, Deskto
     icon->setPixmap(programIcon().pixmap(64, 64));
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
 
-    m_version = new QLabel(text(kMsgProgramName) + QStringLiteral("  ") +
-                               QString::fromStdString(formatMessage(
-                                   kMsgProductVersion, version::kProductVersion)),
-                           this);
+    m_version = new QLabel(
+        text(kMsgProgramName) + QStringLiteral("  ") +
+            QString::fromStdString(formatMessage(kMsgProductVersion, version::kProductVersion)),
+        this);
     QFont bold = m_version->font();
     bold.setBold(true);
     m_version->setFont(bold);
@@ -142,8 +144,12 @@ CAboutDlg::CAboutDlg(storage::Settings& settings, PromptService& prompts, Deskto
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString CAboutDlg::versionLine() const { return m_version->text(); }
-QString CAboutDlg::fileVersionLine() const { return m_fileVersion->text(); }
+QString CAboutDlg::versionLine() const {
+    return m_version->text();
+}
+QString CAboutDlg::fileVersionLine() const {
+    return m_fileVersion->text();
+}
 
 void CAboutDlg::openAddress(const QString& address) {
     if (!m_actions.open(address)) {

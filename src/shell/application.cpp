@@ -49,9 +49,9 @@ struct HelpTopic {
     int context;
 };
 constexpr HelpTopic kHelpTopics[] = {
-    {cmd::RefStyle, 98338},   {cmd::RefHop, 98339},     {cmd::RefGrain, 98340},
-    {cmd::RefWater, 98342},   {cmd::RefYeast, 98343},   {cmd::RefRecipe, 98344},
-    {cmd::RefExtract, 98385}, {cmd::RefKit, 98386},     {cmd::RefAdjunct, 98404},
+    {cmd::RefStyle, 98338},     {cmd::RefHop, 98339},        {cmd::RefGrain, 98340},
+    {cmd::RefWater, 98342},     {cmd::RefYeast, 98343},      {cmd::RefRecipe, 98344},
+    {cmd::RefExtract, 98385},   {cmd::RefKit, 98386},        {cmd::RefAdjunct, 98404},
     {cmd::HelpGlossary, 98409}, {cmd::HelpHowToBrew, 98410}, {cmd::HelpContents, 0},
     {cmd::HelpHomePage, 32879}, {cmd::HelpUsing, 57668},
 };
@@ -69,8 +69,8 @@ public:
 QString provideDatabase(const QDir& folder, const QString& base, const QString& marker,
                         void (*create)(const QString&)) {
     for (int n = 1;; ++n) {
-        const QString name = n == 1 ? base + QStringLiteral(".mdb")
-                                    : QStringLiteral("%1 (%2).mdb").arg(base).arg(n);
+        const QString name =
+            n == 1 ? base + QStringLiteral(".mdb") : QStringLiteral("%1 (%2).mdb").arg(base).arg(n);
         const QString path = folder.filePath(name);
         if (!QFileInfo::exists(path)) {
             create(path);
@@ -87,7 +87,10 @@ QString provideDatabase(const QDir& folder, const QString& base, const QString& 
 StartOptions parseCommandLine(const QStringList& arguments) {
     StartOptions options;
     for (const QString& argument : arguments) {
-        if (argument.startsWith(QLatin1Char('/')) || argument.startsWith(QLatin1Char('-'))) {
+        // "/x" is a switch, but "/home/..." is a path: on this system paths
+        // begin with the slash too.
+        const bool slashSwitch = argument.startsWith(QLatin1Char('/')) && argument.size() == 2;
+        if (slashSwitch || argument.startsWith(QLatin1Char('-'))) {
             const QString name = argument.mid(1).toLower();
             if (name == QLatin1String("l")) {
                 options.openLast = true;
@@ -121,7 +124,9 @@ CMwcalcApp::~CMwcalcApp() {
     m_document.reset();
 }
 
-CMainFrame* CMwcalcApp::mainFrame() const { return m_frame; }
+CMainFrame* CMwcalcApp::mainFrame() const {
+    return m_frame;
+}
 
 QString CMwcalcApp::programFile(const QString& name) const {
     if (!m_programFiles.isEmpty()) {
@@ -142,21 +147,21 @@ bool CMwcalcApp::ensureDefaultDatabases() {
                                         QStringLiteral("The folder could not be made."));
         }
         WaitCursor wait;
-        const QString data = provideDatabase(folder, QStringLiteral("MaltwiseData"),
-                                             storage::kDataMarker,
-                                             &storage::createSeededDataDatabase);
-        const QString recipes = provideDatabase(folder, QStringLiteral("MaltwiseRecipes"),
-                                                storage::kRecipeMarker,
-                                                &storage::createSampleRecipeDatabase);
+        const QString data =
+            provideDatabase(folder, QStringLiteral("MaltwiseData"), storage::kDataMarker,
+                            &storage::createSeededDataDatabase);
+        const QString recipes =
+            provideDatabase(folder, QStringLiteral("MaltwiseRecipes"), storage::kRecipeMarker,
+                            &storage::createSampleRecipeDatabase);
         m_settings.setString(Setting::DefaultDataFile, data);
         m_settings.setString(Setting::DefaultRecipeFile, recipes);
         m_settings.addRecentFile(recipes);
     } catch (const storage::DaoException& error) {
-        m_prompts.show(kMsgDefaultsFailed,
-                       formatMessage(kMsgDefaultsFailed,
-                                     QDir::toNativeSeparators(m_dataFolder).toStdString(),
-                                     error.description().toStdString()),
-                       PromptIcon::Exclamation);
+        m_prompts.show(
+            kMsgDefaultsFailed,
+            formatMessage(kMsgDefaultsFailed, QDir::toNativeSeparators(m_dataFolder).toStdString(),
+                          error.description().toStdString()),
+            PromptIcon::Exclamation);
         return false;
     }
     return true;
@@ -275,17 +280,17 @@ void CMwcalcApp::onActiveViewChanged(QWidget* widget) {
         return;
     }
     const MenuKind kind = view->kind() == PlaceholderView::Kind::RecipeForm ? MenuKind::RecipeForm
-                                                                           : MenuKind::RecipeLog;
+                                                                            : MenuKind::RecipeLog;
     if (kind != m_frame->menuKind()) {
         m_frame->setMenuKind(kind);
     }
 }
 
 void CMwcalcApp::compactOrRepair(bool repair) {
-    const QString path = m_files.chooseFile(
-        m_frame, {repair ? QStringLiteral("Repair") : QStringLiteral("Compress"),
-                  QStringLiteral("Maltwise Calculator Files (*.mdb *.MDB)"), QStringLiteral("mdb"),
-                  QString()});
+    const QString path =
+        m_files.chooseFile(m_frame, {repair ? QStringLiteral("Repair") : QStringLiteral("Compress"),
+                                     QStringLiteral("Maltwise Calculator Files (*.mdb *.MDB)"),
+                                     QStringLiteral("mdb"), QString()});
     if (path.isEmpty()) {
         return;
     }
@@ -312,8 +317,8 @@ void CMwcalcApp::showOptions() {
 }
 
 void CMwcalcApp::showTipOfTheDay(bool atStartup) {
-    auto* tips = new CTipDlg(m_settings, m_prompts, programFile(QStringLiteral("tips.txt")),
-                             m_frame);
+    auto* tips =
+        new CTipDlg(m_settings, m_prompts, programFile(QStringLiteral("tips.txt")), m_frame);
     tips->setAttribute(Qt::WA_DeleteOnClose);
     if (atStartup) {
         tips->open();

@@ -22,9 +22,9 @@ namespace mw::shell {
 class CMainFrame;
 class FileChooser;
 
-// The command line: switches begin with "/" or "-" ("l" opens the last-used
+// The command line: switches are "-x" or "/x" ("l" opens the last-used
 // recipe database, "s" shows no splash; either case), the first other word
-// names the database to open.
+// names the database to open (a path may begin with "/").
 struct StartOptions {
     bool openLast = false;
     bool noSplash = false;

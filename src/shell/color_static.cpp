@@ -26,10 +26,10 @@ void CColorStatic::SetText(const QString& text) {
 
 void CColorStatic::applyColor() {
     QPalette p = palette();
-    p.setColor(QPalette::WindowText,
-               m_color.value_or(parentWidget() ? parentWidget()->palette().color(
-                                                     QPalette::WindowText)
-                                               : QPalette().color(QPalette::WindowText)));
+    p.setColor(
+        QPalette::WindowText,
+        m_color.value_or(parentWidget() ? parentWidget()->palette().color(QPalette::WindowText)
+                                        : QPalette().color(QPalette::WindowText)));
     setPalette(p);
     update();
 }
@@ -45,7 +45,9 @@ void CColorStatic::SetDefaultTextColor() {
     applyColor();
 }
 
-QColor CColorStatic::textColor() const { return palette().color(QPalette::WindowText); }
+QColor CColorStatic::textColor() const {
+    return palette().color(QPalette::WindowText);
+}
 
 void CColorStatic::SetBold(bool bold) {
     QFont f = font();
@@ -70,12 +72,17 @@ void CColorStatic::SetBlink(bool blink) {
     }
 }
 
-void CColorStatic::SetLink(bool link) { m_link = link; }
+void CColorStatic::SetLink(bool link) {
+    m_link = link;
+}
 
-void CColorStatic::SetLinkCursor(const QCursor& cursor) { setCursor(cursor); }
+void CColorStatic::SetLinkCursor(const QCursor& cursor) {
+    setCursor(cursor);
+}
 
 void CColorStatic::mouseReleaseEvent(QMouseEvent* event) {
-    if (m_link && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (m_link && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint())) {
         if (!m_opener(m_text)) {
             emit openFailed(m_text);
         }

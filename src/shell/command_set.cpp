@@ -17,20 +17,33 @@ QString catalogue(int id) {
 QList<QKeySequence> keysOf(int id) {
     using namespace cmd;
     switch (id) {
-        case FileOpen: return {QKeySequence(Qt::CTRL | Qt::Key_O)};
-        case RecordCommit: return {QKeySequence(Qt::CTRL | Qt::Key_S)};
-        case RecordFirst: return {QKeySequence(Qt::CTRL | Qt::Key_F)};
-        case RecordPrev: return {QKeySequence(Qt::CTRL | Qt::Key_P)};
-        case RecordNext: return {QKeySequence(Qt::CTRL | Qt::Key_N)};
-        case RecordLast: return {QKeySequence(Qt::CTRL | Qt::Key_L)};
-        case RecordRefresh: return {QKeySequence(Qt::CTRL | Qt::Key_R)};
-        case RecordAdd: return {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)};
+        case FileOpen:
+            return {QKeySequence(Qt::CTRL | Qt::Key_O)};
+        case RecordCommit:
+            return {QKeySequence(Qt::CTRL | Qt::Key_S)};
+        case RecordFirst:
+            return {QKeySequence(Qt::CTRL | Qt::Key_F)};
+        case RecordPrev:
+            return {QKeySequence(Qt::CTRL | Qt::Key_P)};
+        case RecordNext:
+            return {QKeySequence(Qt::CTRL | Qt::Key_N)};
+        case RecordLast:
+            return {QKeySequence(Qt::CTRL | Qt::Key_L)};
+        case RecordRefresh:
+            return {QKeySequence(Qt::CTRL | Qt::Key_R)};
+        case RecordAdd:
+            return {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)};
         case RecordCopy:
-            return {QKeySequence(Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier | Qt::Key_Plus)};
-        case RecordDelete: return {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)};
-        case CalcBitterness: return {QKeySequence(Qt::CTRL | Qt::Key_I)};
-        case GridDeleteIngredient: return {QKeySequence(Qt::CTRL | Qt::Key_D)};
-        case GridShowMenu: return {QKeySequence(Qt::CTRL | Qt::Key_M)};
+            return {QKeySequence(Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier |
+                                 Qt::Key_Plus)};
+        case RecordDelete:
+            return {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)};
+        case CalcBitterness:
+            return {QKeySequence(Qt::CTRL | Qt::Key_I)};
+        case GridDeleteIngredient:
+            return {QKeySequence(Qt::CTRL | Qt::Key_D)};
+        case GridShowMenu:
+            return {QKeySequence(Qt::CTRL | Qt::Key_M)};
         case EditCopy:
             return {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)};
         case EditCut:
@@ -39,9 +52,12 @@ QList<QKeySequence> keysOf(int id) {
             return {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)};
         case EditUndo:
             return {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)};
-        case HelpCurrent: return {QKeySequence(Qt::Key_F1)};
-        case HelpContextMode: return {QKeySequence(Qt::SHIFT | Qt::Key_F1)};
-        default: return {};
+        case HelpCurrent:
+            return {QKeySequence(Qt::Key_F1)};
+        case HelpContextMode:
+            return {QKeySequence(Qt::SHIFT | Qt::Key_F1)};
+        default:
+            return {};
     }
 }
 
@@ -49,7 +65,9 @@ QList<QKeySequence> keysOf(int id) {
 
 CommandSet::CommandSet(QObject* parent) : QObject(parent) {}
 
-QString CommandSet::promptOf(int id) { return catalogue(id).section(QLatin1Char('\n'), 0, 0); }
+QString CommandSet::promptOf(int id) {
+    return catalogue(id).section(QLatin1Char('\n'), 0, 0);
+}
 
 QString CommandSet::tooltipOf(int id) {
     const QString text = catalogue(id);

@@ -71,7 +71,9 @@ QFont CCreditsDlg::fontOf(CreditLine::Style style) {
             f.setWeight(QFont::Bold);
             break;
         case CreditLine::Style::Picture:
-        case CreditLine::Style::Name: f.setPixelSize(15); break;
+        case CreditLine::Style::Name:
+            f.setPixelSize(15);
+            break;
     }
     return f;
 }
@@ -79,10 +81,14 @@ QFont CCreditsDlg::fontOf(CreditLine::Style style) {
 QColor CCreditsDlg::colorOf(CreditLine::Style style) {
     switch (style) {
         case CreditLine::Style::Role:
-        case CreditLine::Style::Subheading: return QColor(255, 0, 255);
-        case CreditLine::Style::Heading: return QColor(255, 0, 0);
-        case CreditLine::Style::Title: return QColor(0, 0, 255);
-        default: return QColor(0, 0, 0);
+        case CreditLine::Style::Subheading:
+            return QColor(255, 0, 255);
+        case CreditLine::Style::Heading:
+            return QColor(255, 0, 0);
+        case CreditLine::Style::Title:
+            return QColor(0, 0, 255);
+        default:
+            return QColor(0, 0, 0);
     }
 }
 

@@ -59,7 +59,9 @@ void HelpViewer::showPage(const QString& path, const QString& note) {
     m_browser->setSource(QUrl::fromLocalFile(path));
 }
 
-QString HelpViewer::note() const { return m_note->isVisible() ? m_note->text() : QString(); }
+QString HelpViewer::note() const {
+    return m_note->isVisible() ? m_note->text() : QString();
+}
 
 HtmlHelpService::HtmlHelpService(QString helpFolder) : m_folder(std::move(helpFolder)) {
     if (m_folder.isEmpty()) {

@@ -132,7 +132,8 @@ bool CHintBalloon::eventFilter(QObject* watched, QEvent* event) {
                 hideHint();
             }
             break;
-        default: break;
+        default:
+            break;
     }
     return false;
 }

@@ -22,7 +22,9 @@ constexpr int kMsgPaneTip = 1025;
 constexpr int kPaneButtonId = 166;
 constexpr int kPaneProgressId = 167;
 
-QString text(int number) { return QString::fromUtf8(catalogueText(number).data()); }
+QString text(int number) {
+    return QString::fromUtf8(catalogueText(number).data());
+}
 
 // The three small pictures of the line buttons, 14 by 13 pixels.
 QIcon lineButtonIcon(char kind) {
@@ -162,7 +164,9 @@ void CInfoStatusBar::RemoveLine(int index) {
     ShowCurrentLine();
 }
 
-bool CInfoStatusBar::CanGoPrevious() const { return m_current > 0; }
+bool CInfoStatusBar::CanGoPrevious() const {
+    return m_current > 0;
+}
 
 bool CInfoStatusBar::CanGoNext() const {
     return m_current >= 0 && m_current < m_lines.size() - 1;
@@ -187,7 +191,9 @@ void CInfoStatusBar::ShowCurrentLine() {
     updateButtons();
 }
 
-QString CInfoStatusBar::linePaneText() const { return m_linePane->text(); }
+QString CInfoStatusBar::linePaneText() const {
+    return m_linePane->text();
+}
 
 void CInfoStatusBar::updateButtons() {
     m_previous->setEnabled(CanGoPrevious());
@@ -213,9 +219,13 @@ void CInfoStatusBar::SetPaneTextNow(const QString& paneText) {
     m_linePane->repaint();
 }
 
-void CInfoStatusBar::setProgress(int position) { SetProgress(position, position == 0 ? 100 : 0); }
+void CInfoStatusBar::setProgress(int position) {
+    SetProgress(position, position == 0 ? 100 : 0);
+}
 
-void CInfoStatusBar::setStatusText(const QString& statusText) { SetPaneTextNow(statusText); }
+void CInfoStatusBar::setStatusText(const QString& statusText) {
+    SetPaneTextNow(statusText);
+}
 
 void CInfoStatusBar::resetStatus() {
     clearMessage();
@@ -231,10 +241,17 @@ bool CInfoStatusBar::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
         switch (key->key()) {
-            case Qt::Key_CapsLock: m_capsOn = !m_capsOn; break;
-            case Qt::Key_NumLock: m_numOn = !m_numOn; break;
-            case Qt::Key_ScrollLock: m_scrollOn = !m_scrollOn; break;
-            default: return false;
+            case Qt::Key_CapsLock:
+                m_capsOn = !m_capsOn;
+                break;
+            case Qt::Key_NumLock:
+                m_numOn = !m_numOn;
+                break;
+            case Qt::Key_ScrollLock:
+                m_scrollOn = !m_scrollOn;
+                break;
+            default:
+                return false;
         }
         m_lastLockKeyTime = key->timestamp();
         updateIndicators();

@@ -68,9 +68,8 @@ CMainFrame::CMainFrame(storage::Settings& settings, PromptService& prompts, QWid
     m_commands->setHandler(WindowCascade, [this] { m_mdi->cascadeSubWindows(); });
     m_commands->setHandler(WindowTile, [this] { m_mdi->tileSubWindows(); });
     m_commands->setHandler(WindowArrange, [this] { m_mdi->cascadeSubWindows(); });
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-        emit activeViewChanged(sub ? sub->widget() : nullptr);
-    });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow* sub) { emit activeViewChanged(sub ? sub->widget() : nullptr); });
     rebuildMenus();
 }
 
@@ -79,12 +78,34 @@ void CMainFrame::createToolBar() {
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setIconSize(QSize(16, 16));
-    const int order[] = {FileOpen,      FileSave,       0,           EditCut,        EditCopy,
-                         EditPaste,     0,              FilePrint,   FilePrintPreview, 0,
-                         ViewRecipeForm, ViewRecipeLog, ViewRecipeLabel, 0,          RecordFirst,
-                         RecordPrev,    RecordNext,     RecordLast,  0,              RecordAdd,
-                         RecordCopy,    RecordRefresh,  RecordDelete, 0,             RecordCommit,
-                         0,             HelpAbout,      HelpContextMode};
+    const int order[] = {FileOpen,
+                         FileSave,
+                         0,
+                         EditCut,
+                         EditCopy,
+                         EditPaste,
+                         0,
+                         FilePrint,
+                         FilePrintPreview,
+                         0,
+                         ViewRecipeForm,
+                         ViewRecipeLog,
+                         ViewRecipeLabel,
+                         0,
+                         RecordFirst,
+                         RecordPrev,
+                         RecordNext,
+                         RecordLast,
+                         0,
+                         RecordAdd,
+                         RecordCopy,
+                         RecordRefresh,
+                         RecordDelete,
+                         0,
+                         RecordCommit,
+                         0,
+                         HelpAbout,
+                         HelpContextMode};
     for (int id : order) {
         if (id == 0) {
             m_toolBar->addSeparator();
@@ -167,7 +188,8 @@ void CMainFrame::updateWindowMenu() {
         a->setProperty("windowEntry", true);
         a->setCheckable(true);
         a->setChecked(window == m_mdi->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, window] { m_mdi->setActiveSubWindow(window); });
+        connect(a, &QAction::triggered, this,
+                [this, window] { m_mdi->setActiveSubWindow(window); });
     }
 }
 

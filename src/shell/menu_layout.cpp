@@ -14,9 +14,15 @@ namespace {
 
 using K = MenuItem::Kind;
 
-MenuItem item(int id, const char* text) { return {K::Command, id, QString::fromUtf8(text), {}}; }
-MenuItem separator() { return {K::Separator, 0, {}, {}}; }
-MenuItem recentFiles() { return {K::RecentFiles, 0, {}, {}}; }
+MenuItem item(int id, const char* text) {
+    return {K::Command, id, QString::fromUtf8(text), {}};
+}
+MenuItem separator() {
+    return {K::Separator, 0, {}, {}};
+}
+MenuItem recentFiles() {
+    return {K::RecentFiles, 0, {}, {}};
+}
 MenuItem submenu(const char* text, std::vector<MenuItem> items) {
     return {K::Submenu, 0, QString::fromUtf8(text), std::move(items)};
 }
@@ -38,8 +44,8 @@ MenuDefinition toolsMenu() {
     return {QStringLiteral("&Tools"),
             {item(Tool1, "Tool 1"), item(Tool1 + 1, "Tool 2"), item(Tool1 + 2, "Tool 3"),
              separator(), item(ToolsOptions, "&Options..."),
-             submenu("&Database",
-                     {item(DatabaseCompress, "&Compress..."), item(DatabaseRepair, "&Repair...")})}};
+             submenu("&Database", {item(DatabaseCompress, "&Compress..."),
+                                   item(DatabaseRepair, "&Repair...")})}};
 }
 
 MenuDefinition helpMenu() {
@@ -54,22 +60,21 @@ MenuDefinition helpMenu() {
 
 MenuDefinition dataMenu() {
     using namespace cmd;
-    return {QStringLiteral("&Data"),
-            {item(DataStyle, "&Style..."), item(DataKit, "&Kit..."),
-             item(DataExtract, "&Extract..."), item(DataGrain, "&Grain..."),
-             item(DataHop, "&Hop..."), item(DataYeast, "&Yeast..."), item(DataWater, "&Water..."),
-             item(DataAdjunct, "&Adjunct..."), item(DataGlossary, "G&lossary..."),
-             item(DataSupplier, "S&upplier...")}};
+    return {
+        QStringLiteral("&Data"),
+        {item(DataStyle, "&Style..."), item(DataKit, "&Kit..."), item(DataExtract, "&Extract..."),
+         item(DataGrain, "&Grain..."), item(DataHop, "&Hop..."), item(DataYeast, "&Yeast..."),
+         item(DataWater, "&Water..."), item(DataAdjunct, "&Adjunct..."),
+         item(DataGlossary, "G&lossary..."), item(DataSupplier, "S&upplier...")}};
 }
 
 MenuDefinition recordMenu() {
     using namespace cmd;
     return {QStringLiteral("&Record"),
-            {item(RecordFirst, "&First"), item(RecordPrev, "&Previous"),
-             item(RecordNext, "&Next"), item(RecordLast, "&Last"), separator(),
-             item(RecordAdd, "&Add"), item(RecordCopy, "&Copy"), item(RecordRefresh, "&Refresh"),
-             item(RecordDelete, "&Delete"), separator(),
-             item(RecordCommit, "Commit Add/Update")}};
+            {item(RecordFirst, "&First"), item(RecordPrev, "&Previous"), item(RecordNext, "&Next"),
+             item(RecordLast, "&Last"), separator(), item(RecordAdd, "&Add"),
+             item(RecordCopy, "&Copy"), item(RecordRefresh, "&Refresh"),
+             item(RecordDelete, "&Delete"), separator(), item(RecordCommit, "Commit Add/Update")}};
 }
 
 MenuDefinition referenceMenu(const char* title) {
@@ -95,8 +100,10 @@ MenuDefinition maltwiseMenu() {
 MenuDefinition windowMenu() {
     using namespace cmd;
     return {QStringLiteral("&Window"),
-            {item(WindowCascade, "&Cascade"), item(WindowTile, "&Tile"),
-             item(WindowArrange, "&Arrange Icons"), {K::WindowList, 0, {}, {}}}};
+            {item(WindowCascade, "&Cascade"),
+             item(WindowTile, "&Tile"),
+             item(WindowArrange, "&Arrange Icons"),
+             {K::WindowList, 0, {}, {}}}};
 }
 
 std::vector<MenuDefinition> noDatabaseMenus() {
@@ -140,8 +147,8 @@ std::vector<MenuDefinition> recipeLogMenus() {
               item(FilePageSetup, "Page Se&tup..."), item(FilePrintSetup, "P&rint Setup..."),
               separator(), recentFiles(), item(AppExit, "E&xit")}},
             {QStringLiteral("&Edit"),
-             {item(EditUndo, "&Undo"), separator(), item(EditCut, "Cu&t"),
-              item(EditCopy, "&Copy"), item(EditPaste, "&Paste")}},
+             {item(EditUndo, "&Undo"), separator(), item(EditCut, "Cu&t"), item(EditCopy, "&Copy"),
+              item(EditPaste, "&Paste")}},
             viewMenu(true),
             dataMenu(),
             recordMenu(),
@@ -155,8 +162,12 @@ void addItems(QMenu* menu, const std::vector<MenuItem>& items, CommandSet& comma
               const QStringList& recent) {
     for (const MenuItem& i : items) {
         switch (i.kind) {
-            case K::Separator: menu->addSeparator(); break;
-            case K::Submenu: addItems(menu->addMenu(i.text), i.items, commands, recent); break;
+            case K::Separator:
+                menu->addSeparator();
+                break;
+            case K::Submenu:
+                addItems(menu->addMenu(i.text), i.items, commands, recent);
+                break;
             case K::RecentFiles:
                 for (int n = 0; n < recent.size() && n < 4; ++n) {
                     QAction* a = commands.action(cmd::FileMru1 + n);
@@ -168,7 +179,9 @@ void addItems(QMenu* menu, const std::vector<MenuItem>& items, CommandSet& comma
                     menu->addSeparator();
                 }
                 break;
-            case K::WindowList: menu->setObjectName(QStringLiteral("windowMenu")); break;
+            case K::WindowList:
+                menu->setObjectName(QStringLiteral("windowMenu"));
+                break;
             case K::Command: {
                 QAction* a = commands.action(i.id);
                 a->setText(i.text);
@@ -186,9 +199,12 @@ const std::vector<MenuDefinition>& menuDefinitions(MenuKind kind) {
     static const std::vector<MenuDefinition> form = recipeFormMenus();
     static const std::vector<MenuDefinition> log = recipeLogMenus();
     switch (kind) {
-        case MenuKind::RecipeForm: return form;
-        case MenuKind::RecipeLog: return log;
-        case MenuKind::NoDatabase: break;
+        case MenuKind::RecipeForm:
+            return form;
+        case MenuKind::RecipeLog:
+            return log;
+        case MenuKind::NoDatabase:
+            break;
     }
     return none;
 }

@@ -40,14 +40,16 @@ QLabel* explanation(const QString& text, QWidget* parent) {
     return label;
 }
 
-void selectText(QComboBox* box, const QString& text) { box->setCurrentIndex(box->findText(text)); }
+void selectText(QComboBox* box, const QString& text) {
+    box->setCurrentIndex(box->findText(text));
+}
 
 }  // namespace
 
 // ------------------------------------------------------------ Preferences
 
-CMWOptions_Preferences::CMWOptions_Preferences(storage::Settings& settings,
-                                               PromptService& prompts, QWidget* parent)
+CMWOptions_Preferences::CMWOptions_Preferences(storage::Settings& settings, PromptService& prompts,
+                                               QWidget* parent)
     : QWidget(parent), m_settings(settings), m_prompts(prompts) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -85,12 +87,11 @@ CMWOptions_Preferences::CMWOptions_Preferences(storage::Settings& settings,
     layout->addWidget(warnings);
     layout->addStretch(1);
 
-    connect(m_warnings, &QCheckBox::clicked, this,
-            [this](bool checked) {
-                if (!checked) {
-                    confirmSwitchOff(m_warnings, kMsgWarningsOff);
-                }
-            });
+    connect(m_warnings, &QCheckBox::clicked, this, [this](bool checked) {
+        if (!checked) {
+            confirmSwitchOff(m_warnings, kMsgWarningsOff);
+        }
+    });
     connect(m_deleteWarnings, &QCheckBox::clicked, this, [this](bool checked) {
         if (!checked) {
             confirmSwitchOff(m_deleteWarnings, kMsgDeleteWarningsOff);
@@ -150,9 +151,9 @@ CMWOptions_Locations::CMWOptions_Locations(storage::Settings& settings, PromptSe
         toolsLayout->addWidget(m_paths[i], i + 1, 2);
         toolsLayout->addWidget(m_toolBrowse[i], i + 1, 3);
         connect(m_toolBrowse[i], &QPushButton::clicked, this, [this, i] {
-            const QString path = m_files.chooseFile(
-                this, {QStringLiteral("Browse"), QStringLiteral("Programs (*)"), QString(),
-                       m_paths[i]->text()});
+            const QString path =
+                m_files.chooseFile(this, {QStringLiteral("Browse"), QStringLiteral("Programs (*)"),
+                                          QString(), m_paths[i]->text()});
             if (!path.isEmpty()) {
                 m_paths[i]->setText(path);
             }
@@ -255,8 +256,7 @@ bool CMWOptions_Locations::validate() {
         const bool named = !m_names[i]->text().trimmed().isEmpty();
         const bool located = !m_paths[i]->text().trimmed().isEmpty();
         if (named != located) {
-            m_prompts.show(kMsgToolInvalid,
-                           formatMessage(kMsgToolInvalid, std::to_string(i + 1)),
+            m_prompts.show(kMsgToolInvalid, formatMessage(kMsgToolInvalid, std::to_string(i + 1)),
                            PromptIcon::Exclamation);
             m_names[i]->setFocus();
             return false;
@@ -302,8 +302,7 @@ CMWOptionsSheet::CMWOptionsSheet(storage::Settings& settings, PromptService& pro
     m_tabs->addTab(m_locations, QStringLiteral("Locations"));
     m_tabs->addTab(m_hints, QStringLiteral("Hints"));
     layout->addWidget(m_tabs, 1);
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* helpButton = buttons->addButton(QDialogButtonBox::Help);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CMWOptionsSheet::accept);

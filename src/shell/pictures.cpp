@@ -83,8 +83,8 @@ void beerGlass(QPainter& p, const QRectF& r) {
     p.setPen(QPen(QColor(200, 190, 160), r.width() / 40.0));
     const double d = r.width() * 0.2;
     for (int i = 0; i < 4; ++i) {
-        p.drawEllipse(QRectF(body.left() - d * 0.2 + i * body.width() / 3.4, r.top() + r.height() * 0.06,
-                             d, d));
+        p.drawEllipse(QRectF(body.left() - d * 0.2 + i * body.width() / 3.4,
+                             r.top() + r.height() * 0.06, d, d));
     }
     // bubbles
     p.setPen(Qt::NoPen);
@@ -109,7 +109,8 @@ void hopCone(QPainter& p, const QRectF& r) {
         p.setBrush(g);
         p.drawEllipse(QRectF(r.center().x() - w / 2, y, w, h * 1.3));
     }
-    p.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.top() + r.height() * 0.15));
+    p.drawLine(QPointF(r.center().x(), r.top()),
+               QPointF(r.center().x(), r.top() + r.height() * 0.15));
 }
 
 }  // namespace
@@ -142,7 +143,9 @@ QIcon commandIcon(int id) {
             p.drawRect(QRectF(4.5, 1.5, 7, 5));
             p.drawRect(QRectF(3.5, 9.5, 9, 5));
             break;
-        case EditCut: glyph(p, QString(QChar(0x2702)), kInk, 14); break;
+        case EditCut:
+            glyph(p, QString(QChar(0x2702)), kInk, 14);
+            break;
         case EditCopy:
             page(p, QRectF(1.5, 1.5, 8, 10));
             page(p, QRectF(6.5, 4.5, 8, 10));
@@ -203,20 +206,32 @@ QIcon commandIcon(int id) {
             p.fillRect(QRectF(2, 3, 2, 10), kBlue);
             triangle(p, false, 5, 3, 10);
             break;
-        case RecordPrev: triangle(p, false, 4, 3, 10); break;
-        case RecordNext: triangle(p, true, 5, 3, 10); break;
+        case RecordPrev:
+            triangle(p, false, 4, 3, 10);
+            break;
+        case RecordNext:
+            triangle(p, true, 5, 3, 10);
+            break;
         case RecordLast:
             triangle(p, true, 3, 3, 10);
             p.fillRect(QRectF(12, 3, 2, 10), kBlue);
             break;
-        case RecordAdd: glyph(p, QStringLiteral("+"), kGreen, 16); break;
+        case RecordAdd:
+            glyph(p, QStringLiteral("+"), kGreen, 16);
+            break;
         case RecordCopy:
             page(p, QRectF(1.5, 1.5, 9, 11));
             glyph(p, QStringLiteral("+"), kGreen, 12);
             break;
-        case RecordRefresh: glyph(p, QString(QChar(0x21BB)), kBlue, 14); break;
-        case RecordDelete: glyph(p, QString(QChar(0x2212)), kRed, 16); break;
-        case RecordCommit: glyph(p, QString(QChar(0x2713)), kGreen, 15); break;
+        case RecordRefresh:
+            glyph(p, QString(QChar(0x21BB)), kBlue, 14);
+            break;
+        case RecordDelete:
+            glyph(p, QString(QChar(0x2212)), kRed, 16);
+            break;
+        case RecordCommit:
+            glyph(p, QString(QChar(0x2713)), kGreen, 15);
+            break;
         case HelpAbout:
             p.setPen(Qt::NoPen);
             p.setBrush(kBlue);
@@ -247,7 +262,8 @@ QIcon commandIcon(int id) {
                 p.drawText(QRectF(9, 0, 7, 9), Qt::AlignCenter, QStringLiteral("?"));
             }
             break;
-        default: break;
+        default:
+            break;
     }
     return QIcon(pm);
 }

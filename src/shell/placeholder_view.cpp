@@ -34,7 +34,9 @@ PlaceholderView::PlaceholderView(Kind kind, storage::CMwcalcDoc& document, QWidg
     m_document.addView(this);
 }
 
-PlaceholderView::~PlaceholderView() { m_document.removeView(this); }
+PlaceholderView::~PlaceholderView() {
+    m_document.removeView(this);
+}
 
 void PlaceholderView::OnUpdate(DocumentView*, long) {}
 

@@ -6,7 +6,9 @@
 
 namespace mw::shell {
 
-QString GetProgramDirectory() { return QCoreApplication::applicationDirPath(); }
+QString GetProgramDirectory() {
+    return QCoreApplication::applicationDirPath();
+}
 
 QString findProgramFile(const QString& relativePath) {
     const QStringList folders{

@@ -12,34 +12,48 @@ namespace {
 
 QMessageBox::Icon iconOf(PromptIcon icon) {
     switch (icon) {
-        case PromptIcon::Information: return QMessageBox::Information;
-        case PromptIcon::Exclamation: return QMessageBox::Warning;
-        case PromptIcon::Question: return QMessageBox::Question;
-        case PromptIcon::Stop: return QMessageBox::Critical;
-        case PromptIcon::None: break;
+        case PromptIcon::Information:
+            return QMessageBox::Information;
+        case PromptIcon::Exclamation:
+            return QMessageBox::Warning;
+        case PromptIcon::Question:
+            return QMessageBox::Question;
+        case PromptIcon::Stop:
+            return QMessageBox::Critical;
+        case PromptIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons buttonsOf(PromptButtons buttons) {
     switch (buttons) {
-        case PromptButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-        case PromptButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case PromptButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case PromptButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
         case PromptButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case PromptButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
-        case PromptButtons::Ok: break;
+        case PromptButtons::RetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
+        case PromptButtons::Ok:
+            break;
     }
     return QMessageBox::Ok;
 }
 
 PromptAnswer answerOf(QMessageBox::StandardButton button) {
     switch (button) {
-        case QMessageBox::Cancel: return PromptAnswer::Cancel;
-        case QMessageBox::Yes: return PromptAnswer::Yes;
-        case QMessageBox::No: return PromptAnswer::No;
-        case QMessageBox::Retry: return PromptAnswer::Retry;
-        default: return PromptAnswer::Ok;
+        case QMessageBox::Cancel:
+            return PromptAnswer::Cancel;
+        case QMessageBox::Yes:
+            return PromptAnswer::Yes;
+        case QMessageBox::No:
+            return PromptAnswer::No;
+        case QMessageBox::Retry:
+            return PromptAnswer::Retry;
+        default:
+            return PromptAnswer::Ok;
     }
 }
 
@@ -62,9 +76,12 @@ PromptAnswer QtPromptService::ask(const Prompt& prompt) {
     if (clicked == QMessageBox::NoButton) {
         // Closed with Escape or the close box: the cancelling answer.
         switch (prompt.buttons) {
-            case PromptButtons::YesNo: return PromptAnswer::No;
-            case PromptButtons::Ok: return PromptAnswer::Ok;
-            default: return PromptAnswer::Cancel;
+            case PromptButtons::YesNo:
+                return PromptAnswer::No;
+            case PromptButtons::Ok:
+                return PromptAnswer::Ok;
+            default:
+                return PromptAnswer::Cancel;
         }
     }
     return answerOf(clicked);

@@ -37,11 +37,14 @@ bool SplashWindow::eventFilter(QObject*, QEvent* event) {
                 close();
             }
             break;
-        default: break;
+        default:
+            break;
     }
     return false;
 }
 
-void SplashWindow::paintEvent(QPaintEvent*) { QPainter(this).drawPixmap(0, 0, splashPicture()); }
+void SplashWindow::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, splashPicture());
+}
 
 }  // namespace mw::shell

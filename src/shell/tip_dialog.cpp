@@ -23,7 +23,9 @@ constexpr int kMsgTrouble = 146;
 constexpr int kMsgNoTips = 1024;
 constexpr qint64 kLineLimit = 1000;  // lines are read up to 999 characters
 
-QString text(int number) { return QString::fromUtf8(catalogueText(number).data()); }
+QString text(int number) {
+    return QString::fromUtf8(catalogueText(number).data());
+}
 
 bool isCommentLine(const QByteArray& line) {
     return line.isEmpty() || line[0] == ' ' || line[0] == '\t' || line[0] == '\n' ||
@@ -116,7 +118,9 @@ CTipDlg::CTipDlg(storage::Settings& settings, PromptService& prompts, const QStr
     readNextTip();
 }
 
-CTipDlg::~CTipDlg() { closeFile(); }
+CTipDlg::~CTipDlg() {
+    closeFile();
+}
 
 void CTipDlg::closeFile() {
     if (m_file.isOpen()) {
@@ -157,9 +161,15 @@ void CTipDlg::showNextTip() {
     }
 }
 
-QString CTipDlg::tipText() const { return m_tip->text(); }
-bool CTipDlg::showTipsChecked() const { return m_showTips->isChecked(); }
-void CTipDlg::setShowTipsChecked(bool checked) { m_showTips->setChecked(checked); }
+QString CTipDlg::tipText() const {
+    return m_tip->text();
+}
+bool CTipDlg::showTipsChecked() const {
+    return m_showTips->isChecked();
+}
+void CTipDlg::setShowTipsChecked(bool checked) {
+    m_showTips->setChecked(checked);
+}
 
 void CTipDlg::accept() {
     m_settings.setInteger(storage::Setting::TipStartUp, m_showTips->isChecked() ? 0 : 1);

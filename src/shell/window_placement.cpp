@@ -60,9 +60,15 @@ void WindowPlacement::applyTo(QWidget& window) const {
         window.setGeometry(normal);
     }
     switch (showState) {
-        case Maximized: window.showMaximized(); break;
-        case Minimized: window.showMinimized(); break;
-        default: window.showNormal(); break;
+        case Maximized:
+            window.showMaximized();
+            break;
+        case Minimized:
+            window.showMinimized();
+            break;
+        default:
+            window.showNormal();
+            break;
     }
 }
 

@@ -25,10 +25,15 @@ struct RegisterTest {
     }
 };
 
+// MW_TEST_CLASS=TestName runs one class only.
 inline int runAllTests(int argc, char** argv) {
+    const QByteArray only = qgetenv("MW_TEST_CLASS");
     int failures = 0;
     for (const TestFactory& make : registeredTests()) {
         std::unique_ptr<QObject> test = make();
+        if (!only.isEmpty() && only != test->metaObject()->className()) {
+            continue;
+        }
         failures += QTest::qExec(test.get(), argc, argv);
     }
     return failures == 0 ? 0 : 1;
