@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program. Until the main
-# window lands this starts the command-line companion and shows its help.
+# Installs what is missing, builds, and starts Maltwise Calculator. On its
+# first start the program makes its data database and a recipe database with
+# sample recipes in the user's application data folder, and opens them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset dev
 cmake --build --preset dev
-exec build/dev/src/app/maltwise-db "${@:-help}"
+exec build/dev/src/app/maltwise "$@"

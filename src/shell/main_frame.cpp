@@ -25,6 +25,8 @@ constexpr int kMsgToolDefault = 1027;
 
 using storage::Setting;
 
+const QString kBarStateKey = QStringLiteral("Control Bar States/State");
+
 const Setting kToolNames[] = {Setting::NameTool1, Setting::NameTool2, Setting::NameTool3};
 const Setting kToolPaths[] = {Setting::PathTool1, Setting::PathTool2, Setting::PathTool3};
 
@@ -48,6 +50,7 @@ CMainFrame::CMainFrame(storage::Settings& settings, PromptService& prompts, QWid
     m_status = new CInfoStatusBar(this);
     setStatusBar(m_status);
     resize(1024, 720);
+    restoreState(m_settings.store().value(kBarStateKey).toByteArray());
 
     m_start = [](const QString& program) {
         return !program.isEmpty() && QProcess::startDetached(program, {});
@@ -220,6 +223,8 @@ void CMainFrame::showFirstTime() {
 
 void CMainFrame::saveWindowPlacement() {
     m_settings.setString(Setting::WindowPos, WindowPlacement::of(*this).toText());
+    // The toolbar's and status bar's docking, saved and restored as a whole.
+    m_settings.store().setValue(kBarStateKey, saveState());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

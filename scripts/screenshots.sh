@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Renders the program's windows into docs/screenshots/*.png without a
+# display (offscreen platform), from an existing build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:-build/dev}"
+QT_QPA_PLATFORM=offscreen "$build/src/app/maltwise" --screenshots docs/screenshots
