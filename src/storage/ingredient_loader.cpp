@@ -1,11 +1,9 @@
 #include "storage/ingredient_loader.h"
 
-#include <QSqlQuery>
-
 #include "resources/number_text.h"
 #include "storage/database.h"
 #include "storage/ingredient_queries.h"
-#include "storage/sql_names.h"
+#include "storage/ingredient_store.h"
 
 namespace mw::storage {
 
@@ -29,25 +27,18 @@ QString cellText(const QVariant& value) {
 
 LoadedIngredients loadIngredients(Database& database, qint32 recipeId) {
     LoadedIngredients loaded;
+    IngredientStore store(database);
     for (const IngredientQuery& query : ingredientQueries()) {
-        const QString sql =
-            database
-                .scalar(QStringLiteral("SELECT QuerySql FROM %1 WHERE QueryName = ?")
-                            .arg(quoted(kSavedQueriesTable)),
-                        {query.queryName})
-                .toString();
-        QSqlQuery rows = database.exec(sql, {recipeId});
-        const int columns = static_cast<int>(query.columns.size());
-        while (rows.next()) {
-            calc::IngredientRows::Row cells;
-            cells.reserve(static_cast<std::size_t>(columns));
-            for (int c = 0; c < columns; ++c) {
-                cells.push_back(cellText(rows.value(c)).toStdString());
+        SheetRows rows = store.load(query.sheet, recipeId);
+        for (const QStringList& cells : rows.cells) {
+            calc::IngredientRows::Row row;
+            row.reserve(static_cast<std::size_t>(cells.size()));
+            for (const QString& cell : cells) {
+                row.push_back(cell.toStdString());
             }
-            loaded.rows.addRow(query.sheet, std::move(cells));
-            loaded.rowIds[static_cast<std::size_t>(query.sheet)].push_back(
-                rows.value(columns).toLongLong());
+            loaded.rows.addRow(query.sheet, std::move(row));
         }
+        loaded.rowIds[static_cast<std::size_t>(query.sheet)] = std::move(rows.ids);
     }
     return loaded;
 }
