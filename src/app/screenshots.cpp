@@ -10,6 +10,9 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "grid/dao_data_source.h"
+#include "grid/grid_settings.h"
+#include "grid/gw_tab_grid_ctrl.h"
 #include "resources/prompt_service.h"
 #include "shell/about_dialog.h"
 #include "shell/application.h"
@@ -22,6 +25,7 @@
 #include "shell/program_files.h"
 #include "shell/tip_dialog.h"
 #include "storage/recipe_document.h"
+#include "storage/recipe_records.h"
 #include "storage/settings.h"
 
 namespace mw::app {
@@ -47,6 +51,37 @@ bool save(QWidget& widget, const QString& folder, const QString& name) {
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
     const bool ok = widget.grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// The six ingredient sheets of a sample all-grain recipe.
+bool saveIngredientGrid(storage::Database& database, const QString& folder) {
+    storage::CRecordSetRecipe recipe(&database);
+    recipe.open();
+    recipe.setCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
+    if (!recipe.seek(QStringLiteral("="), {6})) {
+        return false;
+    }
+    QString problem;
+    const grid::GridSettings settings =
+        grid::loadGridSettings(shell::findProgramFile(QStringLiteral("grid/GWIngredients.gws")),
+                               QStringLiteral("GWIngredients.gws"), &problem);
+    grid::CGWDAODataSource source(database, settings);
+    source.setRecipeId(recipe.m_RecipeID);
+    source.requeryAll();
+    grid::CGWTabGridCtrl tabs;
+    for (int sheet = 0; sheet < calc::kSheetCount; ++sheet) {
+        tabs.addSheet(source.model(static_cast<calc::Sheet>(sheet)));
+    }
+    tabs.setGridFont(settings);
+    tabs.resize(820, 260);
+    bool ok = true;
+    for (const auto& [sheet, name] :
+         {std::pair{calc::Sheet::Hops, "hops"}, std::pair{calc::Sheet::Grains, "grains"},
+          std::pair{calc::Sheet::Yeasts, "yeasts"}}) {
+        tabs.setCurrentIndex(static_cast<int>(sheet));
+        ok &= save(tabs, folder, QStringLiteral("ingredients-grid-") + QLatin1String(name));
+    }
     return ok;
 }
 
@@ -76,6 +111,8 @@ int renderScreenshots(const QString& folder) {
         frame->infoStatusBar()->AddLine(QStringLiteral("Target Alcohol 4.5 - 6.2"));
         frame->infoStatusBar()->PreviousLine();
         ok &= save(*frame, folder, QStringLiteral("main-window"));
+
+        ok &= saveIngredientGrid(*app.document()->database(), folder);
 
         shell::CMWOptionsSheet options(settings, prompts, files, &help, frame);
         for (int page = 0; page < options.tabs()->count(); ++page) {
