@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
+#include "calculator_commands.h"
 #include "screenshots.h"
 #include "shell/application.h"
 #include "shell/file_chooser.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     mw::shell::CMwcalcApp maltwise(
         settings, prompts, help, files,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    mw::app::registerCalculators(maltwise, prompts);
     if (!maltwise.InitInstance(arguments)) {
         return 1;
     }

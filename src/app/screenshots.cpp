@@ -3,13 +3,19 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
+#include "calculators/alcohol_calc_dlg.h"
+#include "calculators/bitterness_calc_dlg.h"
+#include "calculators/converter_dlg.h"
+#include "calculators/og_calc_dlg.h"
 #include "grid/dao_data_source.h"
 #include "grid/grid_settings.h"
 #include "grid/gw_tab_grid_ctrl.h"
@@ -51,6 +57,50 @@ bool save(QWidget& widget, const QString& folder, const QString& name) {
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
     const bool ok = widget.grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// The five calculator windows, each after a worked example.
+bool saveCalculators(const calc::HopUtilizationTable& utilization, PromptService& prompts,
+                     const QString& folder) {
+    bool ok = true;
+    {
+        calculators::CBitternessCalcDlg dlg(utilization, prompts, {});
+        using F = calculators::CBitternessCalcDlg::Field;
+        const std::pair<int, const char*> inputs[] = {
+            {F::Alpha, "5.5"}, {F::Gravity, "1.050"}, {F::BoilTime, "60"}, {F::Ibu, ""}};
+        for (const auto& [f, text] : inputs) {
+            dlg.field(f)->setText(QString::fromLatin1(text));
+            emit dlg.field(f)->textEdited(dlg.field(f)->text());
+        }
+        dlg.calculateButton()->click();
+        ok &= save(dlg, folder, QStringLiteral("calculator-bitterness"));
+    }
+    {
+        calculators::COGCalcDlg dlg(prompts, {});
+        using F = calculators::COGCalcDlg::Field;
+        dlg.field(F::Weight)->setText(QStringLiteral("6"));
+        emit dlg.field(F::Weight)->textEdited(QStringLiteral("6"));
+        dlg.field(F::OriginalGravity)->clear();
+        emit dlg.field(F::OriginalGravity)->textEdited(QString());
+        dlg.calculateButton()->click();
+        ok &= save(dlg, folder, QStringLiteral("calculator-original-gravity"));
+    }
+    {
+        calculators::CAlcoholCalcDlg dlg(prompts);
+        dlg.calculateButton()->click();
+        ok &= save(dlg, folder, QStringLiteral("calculator-alcohol"));
+    }
+    {
+        calculators::CSGBallingDlg dlg(prompts);
+        dlg.calculateButton()->click();
+        ok &= save(dlg, folder, QStringLiteral("converter-sg-balling"));
+    }
+    {
+        calculators::CABVABWDlg dlg(prompts);
+        dlg.calculateButton()->click();
+        ok &= save(dlg, folder, QStringLiteral("converter-abv-abw"));
+    }
     return ok;
 }
 
@@ -113,6 +163,8 @@ int renderScreenshots(const QString& folder) {
         ok &= save(*frame, folder, QStringLiteral("main-window"));
 
         ok &= saveIngredientGrid(*app.document()->database(), folder);
+
+        ok &= saveCalculators(app.document()->hopUtilization(), prompts, folder);
 
         shell::CMWOptionsSheet options(settings, prompts, files, &help, frame);
         for (int page = 0; page < options.tabs()->count(); ++page) {

@@ -606,6 +606,12 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1028, "There is no help page for topic %1 yet; the contents are shown instead."},
     // text of the recipe log's stand-in window
     {1029, "This recipe database is open. The recipe log that lists its recipes arrives in the next version of Maltwise Calculator.\n\n%1"},
+    // hint: the bitterness calculator's IBU field
+    {1050, "IBUs\nInternational Bitterness Units\nLeave empty to have them worked out\nFormat = 999"},
+    // hint: the original gravity calculator's result field
+    {1051, "Original Gravity\nLeave empty to have it worked out\nFormat = 9.999"},
+    // hint: the alcohol calculator's terminal gravity field
+    {1052, "Terminal (final) Gravity\nLeave empty to predict it from the yeast attenuation\nFormat = 9.999"},
     // status prompt and tooltip of a command
     {32769, "Change the page layout\nPage Setup"},
     // status prompt and tooltip of the Add record command

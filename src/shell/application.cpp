@@ -213,6 +213,7 @@ bool CMwcalcApp::OpenDocumentFile(const QString& path) {
         }
     }
     m_document = std::move(document);
+    enableDocumentCommands(true);
     m_settings.addRecentFile(path);
     m_frame->setWindowTitle(
         QStringLiteral("Maltwise Calculator - %1").arg(QFileInfo(path).fileName()));
@@ -220,6 +221,28 @@ bool CMwcalcApp::OpenDocumentFile(const QString& path) {
     activateView(logFirst ? PlaceholderView::Kind::RecipeLog : PlaceholderView::Kind::RecipeForm);
     m_frame->infoStatusBar()->resetStatus();
     return true;
+}
+
+void CMwcalcApp::setDocumentCommand(int id, DocumentCommand command) {
+    m_documentCommands[id] = std::move(command);
+    if (m_frame) {
+        enableDocumentCommands(m_document != nullptr);
+    }
+}
+
+void CMwcalcApp::enableDocumentCommands(bool enable) {
+    CommandSet& commands = m_frame->commands();
+    for (const auto& [id, command] : m_documentCommands) {
+        if (enable) {
+            commands.setHandler(id, [this, id = id] {
+                if (m_document) {
+                    m_documentCommands[id](*m_document, m_frame);
+                }
+            });
+        } else {
+            commands.clearHandler(id);
+        }
+    }
 }
 
 void CMwcalcApp::activateView(PlaceholderView::Kind kind) {
@@ -265,6 +288,7 @@ void CMwcalcApp::dropDocument() {
         m_settings.setString(Setting::RecipeFileOpened, QString());
     }
     m_document.reset();
+    enableDocumentCommands(false);
     m_frame->setWindowTitle(QStringLiteral("Maltwise Calculator"));
     m_frame->infoStatusBar()->DeleteAllLines();
     m_frame->infoStatusBar()->resetStatus();

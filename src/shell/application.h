@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
+#include <map>
 #include <memory>
 
 #include "shell/about_dialog.h"
@@ -68,6 +70,11 @@ public:
     void showTipOfTheDay(bool atStartup);
     void showAbout();
 
+    // A command that works on the open recipe database (the calculators of
+    // the Malt&wise menu, ...): enabled while one is open.
+    using DocumentCommand = std::function<void(storage::CMwcalcDoc& document, QWidget* parent)>;
+    void setDocumentCommand(int id, DocumentCommand command);
+
     void setDesktopActions(DesktopActions actions) { m_desktop = std::move(actions); }
     // The folder "tips.txt", "credits.txt" and the help come from (tests).
     void setProgramFilesFolder(const QString& folder) { m_programFiles = folder; }
@@ -76,6 +83,7 @@ private:
     void wireCommands();
     void onActiveViewChanged(QWidget* view);
     void dropDocument();
+    void enableDocumentCommands(bool enable);
     QString programFile(const QString& name) const;
 
     storage::Settings& m_settings;
@@ -87,6 +95,7 @@ private:
     DesktopActions m_desktop;
     QPointer<CMainFrame> m_frame;
     std::unique_ptr<storage::CMwcalcDoc> m_document;
+    std::map<int, DocumentCommand> m_documentCommands;
 };
 
 }  // namespace mw::shell

@@ -1,0 +1,199 @@
+#include "calculators/bitterness_calc_dlg.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "resources/message_catalogue.h"
+#include "shell/hint_balloon.h"
+
+namespace mw::calculators {
+
+namespace {
+constexpr int kMsgMethod = 185;
+constexpr int kHintWeight = 276;
+constexpr int kHintAlpha = 258;
+constexpr int kHintVolume = 147;
+constexpr int kHintGravity = 148;
+constexpr int kHintMinutes = 137;
+constexpr int kHintIbu = 1050;
+
+QLabel* label(const QString& text, QWidget* parent, QWidget* buddy = nullptr) {
+    auto* l = new QLabel(text, parent);
+    if (buddy != nullptr) {
+        l->setBuddy(buddy);
+    }
+    return l;
+}
+}  // namespace
+
+CBitternessCalcDlg::CBitternessCalcDlg(const calc::HopUtilizationTable& utilization,
+                                       PromptService& prompts, CalculatorLookups lookups,
+                                       QWidget* parent)
+    : VariableCalculatorDlg(m_bitterness, prompts, parent),
+      m_bitterness(utilization),
+      m_lookups(std::move(lookups)) {
+    setWindowTitle(QStringLiteral("Bitterness Calculator"));
+    setObjectName(QStringLiteral("bitternessCalculator"));
+    using F = calc::BitternessSolver::Field;
+
+    auto* weight = new QLineEdit(this);
+    auto* alpha = new QLineEdit(this);
+    auto* utilizationField = new QLineEdit(this);
+    utilizationField->setReadOnly(true);
+    auto* volume = new QLineEdit(this);
+    auto* gravity = new QLineEdit(this);
+    auto* minutes = new QLineEdit(this);
+    auto* ibu = makeResultField(this, false);
+    auto* hbu = makeResultField(this, true);
+    bindField(F::Weight, weight);
+    bindField(F::Alpha, alpha);
+    bindField(F::Utilization, utilizationField);
+    bindField(F::BoilVolume, volume);
+    bindField(F::Gravity, gravity);
+    bindField(F::BoilTime, minutes);
+    bindField(F::Ibu, ibu);
+    bindField(F::Hbu, hbu);
+    gravity->installEventFilter(this);
+    minutes->installEventFilter(this);
+
+    auto* weightLabel = label(QStringLiteral("&Weight"), this, weight);
+    auto* alphaLabel = label(QStringLiteral("% &Alpha acid of hops"), this, alpha);
+    auto* volumeLabel = label(QStringLiteral("Boil &Volume"), this, volume);
+    auto* ibuLabel = label(QStringLiteral("IBUs"), this, ibu);
+    m_weightUnit = new QLabel(this);
+    m_volumeUnit = new QLabel(this);
+    m_hop = new QLabel(this);
+    m_method = new QLabel(QString::fromUtf8(catalogueText(kMsgMethod).data()), this);
+
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(weightLabel, 0, 0);
+    inputs->addWidget(weight, 0, 1);
+    inputs->addWidget(m_weightUnit, 0, 2);
+    inputs->addWidget(alphaLabel, 1, 0);
+    inputs->addWidget(alpha, 1, 1);
+    inputs->addWidget(volumeLabel, 2, 0);
+    inputs->addWidget(volume, 2, 1);
+    inputs->addWidget(m_volumeUnit, 2, 2);
+    inputs->addWidget(label(QStringLiteral("Original Gravity"), this, gravity), 3, 0);
+    inputs->addWidget(gravity, 3, 1);
+    inputs->addWidget(label(QStringLiteral("&Boil Time"), this, minutes), 4, 0);
+    inputs->addWidget(minutes, 4, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("Minutes"), this), 4, 2);
+    inputs->addWidget(label(QStringLiteral("% Utilization of hops"), this, utilizationField), 5, 0);
+    inputs->addWidget(utilizationField, 5, 1);
+
+    auto* measure = new QGroupBox(QStringLiteral("Measurement"), this);
+    auto* measureLayout = new QHBoxLayout(measure);
+    m_english = new QRadioButton(QStringLiteral("&English"), measure);
+    m_metric = new QRadioButton(QStringLiteral("&Metric"), measure);
+    measureLayout->addWidget(m_english);
+    measureLayout->addWidget(m_metric);
+
+    m_selectHop = new QPushButton(QStringLiteral("&Select a Hop..."), this);
+    auto* hopRow = new QHBoxLayout;
+    hopRow->addWidget(m_selectHop);
+    hopRow->addWidget(m_hop, 1);
+
+    auto* results = new QGridLayout;
+    results->addWidget(ibuLabel, 0, 0);
+    results->addWidget(ibu, 0, 1);
+    results->addWidget(new QLabel(QStringLiteral("HBUs"), this), 1, 0);
+    results->addWidget(hbu, 1, 1);
+
+    QListWidget* list = makeSolvingForList({QStringLiteral("IBUs"), QStringLiteral("Weight"),
+                                            QStringLiteral("Alpha"), QStringLiteral("Boil Volume")},
+                                           {ibuLabel, weightLabel, alphaLabel, volumeLabel});
+    makeActionButtons(QStringLiteral("&Calculate"), QStringLiteral("&Recalculate"),
+                      QStringLiteral("C&lear"));
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* method = new QHBoxLayout;
+    method->addWidget(new QLabel(QStringLiteral("Method:"), this));
+    method->addWidget(m_method, 1);
+    auto* formula = new QLabel(
+        QStringLiteral("IBUs = decimal alpha acid utilization * mg/l of added alpha acids\n"
+                       "mg/l of added alpha acids =\n"
+                       "    ( decimal Alpha Acid rating * ozs hops * 7490 )/ volume of boil in "
+                       "gallons\n"
+                       "or ( decimal Alpha Acid rating * grams hops * 1000 )/ volume of boil in "
+                       "liters"),
+        this);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(solvingForLabel());
+    right->addWidget(list);
+    right->addLayout(results);
+    right->addStretch(1);
+    auto* top = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addLayout(hopRow);
+    left->addLayout(inputs);
+    left->addWidget(measure);
+    top->addLayout(left, 3);
+    top->addLayout(right, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_calculate);
+    buttons->addWidget(m_recalculate);
+    buttons->addWidget(m_clear);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(method);
+    layout->addWidget(formula);
+    layout->addLayout(buttons);
+
+    m_hints->AddTool(weight, kHintWeight);
+    m_hints->AddTool(alpha, kHintAlpha);
+    m_hints->AddTool(volume, kHintVolume);
+    m_hints->AddTool(gravity, kHintGravity);
+    m_hints->AddTool(minutes, kHintMinutes);
+    m_hints->AddTool(ibu, kHintIbu);
+
+    connect(m_english, &QRadioButton::clicked, this,
+            [this] { apply(m_bitterness.setMeasurement(calc::BitternessSolver::English)); });
+    connect(m_metric, &QRadioButton::clicked, this,
+            [this] { apply(m_bitterness.setMeasurement(calc::BitternessSolver::Metric)); });
+    connect(m_selectHop, &QPushButton::clicked, this, [this] {
+        if (!m_lookups.hop) {
+            return;
+        }
+        if (const auto hop = m_lookups.hop(this)) {
+            m_bitterness.selectHop(hop->name.toStdString(), hop->value);
+            refresh();
+        }
+    });
+    refresh();
+    focusAndSelect(weight);
+}
+
+bool CBitternessCalcDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        const Field f = watched == field(Field::Gravity) ? Field::Gravity : Field::BoilTime;
+        // Looked up once the focus has settled, so a message box can take it.
+        QTimer::singleShot(0, this, [this, f] { apply(m_bitterness.leaveField(f)); });
+    }
+    return VariableCalculatorDlg::eventFilter(watched, event);
+}
+
+void CBitternessCalcDlg::refresh() {
+    VariableCalculatorDlg::refresh();
+    const bool english = m_bitterness.measurement() == calc::BitternessSolver::English;
+    m_english->setChecked(english);
+    m_metric->setChecked(!english);
+    m_weightUnit->setText(QString::fromLatin1(m_bitterness.weightUnit()));
+    m_volumeUnit->setText(QString::fromLatin1(m_bitterness.volumeUnit()));
+    m_hop->setText(QString::fromStdString(m_bitterness.hopLabel()));
+}
+
+}  // namespace mw::calculators

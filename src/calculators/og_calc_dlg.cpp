@@ -1,0 +1,182 @@
+#include "calculators/og_calc_dlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "calculators/converter_dlg.h"
+#include "shell/hint_balloon.h"
+
+namespace mw::calculators {
+
+namespace {
+constexpr int kHintWeight = 276;
+constexpr int kHintGravity = 148;
+constexpr int kHintVolume = 147;
+constexpr int kHintEfficiency = 10;
+constexpr int kHintOriginalGravity = 1051;
+}  // namespace
+
+COGCalcDlg::COGCalcDlg(PromptService& prompts, CalculatorLookups lookups, QWidget* parent)
+    : VariableCalculatorDlg(m_gravity, prompts, parent),
+      m_promptsForConverter(prompts),
+      m_lookups(std::move(lookups)) {
+    setWindowTitle(QStringLiteral("Original Gravity Calculator"));
+    setObjectName(QStringLiteral("gravityCalculator"));
+    using F = calc::GravitySolver::Field;
+    auto* weight = new QLineEdit(this);
+    auto* potential = new QLineEdit(this);
+    auto* volume = new QLineEdit(this);
+    auto* efficiency = new QLineEdit(this);
+    auto* gravity = makeResultField(this, false);
+    auto* balling = makeResultField(this, true);
+    bindField(F::Weight, weight);
+    bindField(F::Potential, potential);
+    bindField(F::BoilVolume, volume);
+    bindField(F::Efficiency, efficiency);
+    bindField(F::OriginalGravity, gravity);
+    bindField(F::Balling, balling);
+
+    auto* weightLabel = new QLabel(QStringLiteral("&Weight"), this);
+    weightLabel->setBuddy(weight);
+    auto* potentialLabel = new QLabel(QStringLiteral("E&xtract Potential"), this);
+    potentialLabel->setBuddy(potential);
+    auto* volumeLabel = new QLabel(QStringLiteral("Boil &Volume"), this);
+    volumeLabel->setBuddy(volume);
+    auto* efficiencyLabel = new QLabel(QStringLiteral("E&fficiency"), this);
+    efficiencyLabel->setBuddy(efficiency);
+    auto* gravityLabel = new QLabel(QStringLiteral("Original Gravity"), this);
+    m_ingredient = new QLabel(this);
+
+    auto* units = new QGroupBox(QStringLiteral("Weight"), this);
+    auto* unitsLayout = new QHBoxLayout(units);
+    m_pounds = new QRadioButton(QStringLiteral("&Pounds"), units);
+    m_kilograms = new QRadioButton(QStringLiteral("&Kilograms"), units);
+    unitsLayout->addWidget(m_pounds);
+    unitsLayout->addWidget(m_kilograms);
+
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(weightLabel, 0, 0);
+    inputs->addWidget(weight, 0, 1);
+    inputs->addWidget(units, 1, 0, 1, 3);
+    inputs->addWidget(potentialLabel, 2, 0);
+    inputs->addWidget(potential, 2, 1);
+    inputs->addWidget(volumeLabel, 3, 0);
+    inputs->addWidget(volume, 3, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("Gallons"), this), 3, 2);
+    inputs->addWidget(efficiencyLabel, 4, 0);
+    inputs->addWidget(efficiency, 4, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("%"), this), 4, 2);
+
+    m_extract = new QPushButton(QStringLiteral("&Extract..."), this);
+    m_adjunct = new QPushButton(QStringLiteral("&Adjunct..."), this);
+    m_grain = new QPushButton(QStringLiteral("&Grain..."), this);
+    auto* ingredientRow = new QHBoxLayout;
+    ingredientRow->addWidget(m_extract);
+    ingredientRow->addWidget(m_adjunct);
+    ingredientRow->addWidget(m_grain);
+    ingredientRow->addWidget(m_ingredient, 1);
+
+    auto* results = new QGridLayout;
+    results->addWidget(gravityLabel, 0, 0);
+    results->addWidget(gravity, 0, 1);
+    results->addWidget(new QLabel(QStringLiteral("Balling"), this), 1, 0);
+    results->addWidget(balling, 1, 1);
+
+    QListWidget* list =
+        makeSolvingForList({QStringLiteral("Original Gravity"), QStringLiteral("Weight"),
+                            QStringLiteral("Extract Potential"), QStringLiteral("Boil Volume")},
+                           {gravityLabel, weightLabel, potentialLabel, volumeLabel});
+    makeActionButtons(QStringLiteral("&Calculate"), QStringLiteral("&Recalculate"),
+                      QStringLiteral("C&lear"));
+    m_balling = new QPushButton(QStringLiteral("&SG to/from Balling..."), this);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* formula = new QLabel(
+        QStringLiteral("OG = ( ( Pounds of Extract * Extract Potential ) / Volume of boil in "
+                       "gallons ) * Efficiency\n"
+                       "- Extract Potential is stated in points (e.g., 1.035 = 35 SG points)\n"
+                       "For Extracts : Dry = 1.045   Syrup = 1.037\n"
+                       "- Efficiency is 100% for Extracts and Fermentable Adjuncts\n"
+                       "- Efficiency is normally between 70-90% for Grains\n"
+                       "(if unknown, assume 80%)"),
+        this);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(ingredientRow);
+    left->addLayout(inputs);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(solvingForLabel());
+    right->addWidget(list);
+    right->addLayout(results);
+    right->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 3);
+    top->addLayout(right, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_calculate);
+    buttons->addWidget(m_recalculate);
+    buttons->addWidget(m_clear);
+    buttons->addWidget(m_balling);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(formula);
+    layout->addLayout(buttons);
+
+    m_hints->AddTool(weight, kHintWeight);
+    m_hints->AddTool(potential, kHintGravity);
+    m_hints->AddTool(volume, kHintVolume);
+    m_hints->AddTool(efficiency, kHintEfficiency);
+    m_hints->AddTool(gravity, kHintOriginalGravity);
+
+    // The unit is read at the next Calculate.
+    connect(m_pounds, &QRadioButton::clicked, this,
+            [this] { m_gravity.setWeightUnit(calc::GravitySolver::Pounds); });
+    connect(m_kilograms, &QRadioButton::clicked, this,
+            [this] { m_gravity.setWeightUnit(calc::GravitySolver::Kilograms); });
+    connect(m_extract, &QPushButton::clicked, this,
+            [this] { choose(calc::GravitySolver::Ingredient::Extract, m_lookups.extract); });
+    connect(m_adjunct, &QPushButton::clicked, this, [this] {
+        choose(calc::GravitySolver::Ingredient::Adjunct, m_lookups.fermentableAdjunct);
+    });
+    connect(m_grain, &QPushButton::clicked, this,
+            [this] { choose(calc::GravitySolver::Ingredient::Grain, m_lookups.grain); });
+    connect(m_balling, &QPushButton::clicked, this, [this] {
+        CSGBallingDlg converter(m_promptsForConverter, this);
+        converter.exec();
+    });
+    refresh();
+    focusAndSelect(weight);
+}
+
+void COGCalcDlg::choose(calc::GravitySolver::Ingredient kind,
+                        const std::function<std::optional<NamedValue>(QWidget*)>& lookup) {
+    if (!lookup) {
+        return;
+    }
+    if (const auto choice = lookup(this)) {
+        m_gravity.selectIngredient(kind, choice->name.toStdString(), choice->value);
+        refresh();
+    }
+}
+
+void COGCalcDlg::refresh() {
+    VariableCalculatorDlg::refresh();
+    const bool kilograms = m_gravity.weightUnit() == calc::GravitySolver::Kilograms;
+    m_pounds->setChecked(!kilograms);
+    m_kilograms->setChecked(kilograms);
+    field(Field::Efficiency)->setEnabled(m_gravity.efficiencyEnabled());
+    m_ingredient->setText(QString::fromStdString(m_gravity.ingredientName()));
+}
+
+}  // namespace mw::calculators

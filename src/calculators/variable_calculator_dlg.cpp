@@ -1,0 +1,88 @@
+#include "calculators/variable_calculator_dlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "calculators/calculator_support.h"
+#include "shell/hint_balloon.h"
+
+namespace mw::calculators {
+
+VariableCalculatorDlg::VariableCalculatorDlg(calc::VariableSolver& solver, PromptService& prompts,
+                                             QWidget* parent)
+    : QDialog(parent), m_solver(solver), m_prompts(prompts) {
+    m_hints = new shell::CHintBalloon(this);
+}
+
+void VariableCalculatorDlg::bindField(int solverField, QLineEdit* edit) {
+    m_fields[solverField] = edit;
+    onUserEdit(edit, [this, solverField](const QString& text) {
+        m_solver.editText(solverField, text.toStdString());
+    });
+}
+
+QListWidget* VariableCalculatorDlg::makeSolvingForList(const QStringList& items,
+                                                       std::vector<QLabel*> labels) {
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("solvingFor"));
+    m_list->addItems(items);
+    m_list->setMaximumHeight(m_list->sizeHintForRow(0) * (items.size() + 1));
+    m_listLabel = new QLabel(QStringLiteral("Currently solving for:"), this);
+    m_labels = std::move(labels);
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            apply(m_solver.chooseVariable(row));
+        }
+    });
+    return m_list;
+}
+
+void VariableCalculatorDlg::makeActionButtons(const QString& calculate, const QString& recalculate,
+                                              const QString& clear) {
+    m_calculate = new QPushButton(calculate, this);
+    m_recalculate = new QPushButton(recalculate, this);
+    m_clear = new QPushButton(clear, this);
+    m_calculate->setDefault(true);
+    connect(m_calculate, &QPushButton::clicked, this, [this] { apply(m_solver.calculate()); });
+    connect(m_recalculate, &QPushButton::clicked, this, [this] { apply(m_solver.recalculate()); });
+    connect(m_clear, &QPushButton::clicked, this, [this] { apply(m_solver.clear()); });
+}
+
+void VariableCalculatorDlg::apply(const calc::SolveOutcome& outcome) {
+    showMessages(m_prompts, outcome);
+    refresh();
+    if (outcome.focusField) {
+        const auto it = m_fields.find(*outcome.focusField);
+        if (it != m_fields.end()) {
+            focusAndSelect(it->second);
+        }
+    }
+}
+
+void VariableCalculatorDlg::refresh() {
+    for (const auto& [f, edit] : m_fields) {
+        const QString text = QString::fromStdString(m_solver.text(f));
+        if (edit->text() != text) {
+            edit->setText(text);
+        }
+    }
+    const int solving = m_solver.solvingFor();
+    colorSolvedLabel(m_labels, solving);
+    {
+        const QSignalBlocker block(m_list);
+        m_list->setCurrentRow(solving < m_solver.noneVariable() ? solving : -1);
+        if (solving >= m_solver.noneVariable()) {
+            m_list->clearSelection();
+        }
+    }
+    const bool enabled = m_solver.resultsEnabled();
+    m_recalculate->setEnabled(enabled);
+    m_clear->setEnabled(enabled);
+    m_list->setEnabled(enabled);
+    m_listLabel->setEnabled(enabled);
+}
+
+}  // namespace mw::calculators
