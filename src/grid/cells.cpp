@@ -119,16 +119,26 @@ const CGWCell& cellOf(CellKind kind) {
     static const CGWSpinCell spin;
     static const CGWHeadingCell heading;
     switch (kind) {
-        case CellKind::ComboBox: return combo;
-        case CellKind::DropDownList: return dropDown;
-        case CellKind::CheckBox: return check;
-        case CellKind::Float: return number;
-        case CellKind::Int: return whole;
-        case CellKind::DateTime: return date;
-        case CellKind::Button: return button;
-        case CellKind::Spin: return spin;
-        case CellKind::Heading: return heading;
-        case CellKind::Edit: break;
+        case CellKind::ComboBox:
+            return combo;
+        case CellKind::DropDownList:
+            return dropDown;
+        case CellKind::CheckBox:
+            return check;
+        case CellKind::Float:
+            return number;
+        case CellKind::Int:
+            return whole;
+        case CellKind::DateTime:
+            return date;
+        case CellKind::Button:
+            return button;
+        case CellKind::Spin:
+            return spin;
+        case CellKind::Heading:
+            return heading;
+        case CellKind::Edit:
+            break;
     }
     return edit;
 }

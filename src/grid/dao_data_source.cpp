@@ -7,7 +7,9 @@
 namespace mw::grid {
 
 namespace {
-calc::Sheet sheetOf(int sheet) { return static_cast<calc::Sheet>(sheet); }
+calc::Sheet sheetOf(int sheet) {
+    return static_cast<calc::Sheet>(sheet);
+}
 }  // namespace
 
 CGWDAODataSource::CGWDAODataSource(storage::Database& database, const GridSettings& settings,
@@ -15,9 +17,9 @@ CGWDAODataSource::CGWDAODataSource(storage::Database& database, const GridSettin
     : QObject(parent), m_store(database) {
     for (int s = 0; s < calc::kSheetCount; ++s) {
         const calc::Sheet sheet = sheetOf(s);
-        SheetSettings sheetSettings =
-            s < static_cast<int>(settings.sheets.size()) ? settings.sheets[static_cast<std::size_t>(s)]
-                                                         : SheetSettings{};
+        SheetSettings sheetSettings = s < static_cast<int>(settings.sheets.size())
+                                          ? settings.sheets[static_cast<std::size_t>(s)]
+                                          : SheetSettings{};
         // Every sheet has as many columns as its query returns.
         sheetSettings.columns.resize(static_cast<std::size_t>(calc::columnCount(sheet)));
         auto* model = new CGWSheetModel(sheetSettings, true, this);
@@ -38,7 +40,9 @@ CGWDAODataSource::CGWDAODataSource(storage::Database& database, const GridSettin
 
 CGWDAODataSource::~CGWDAODataSource() = default;
 
-CGWSheetModel* CGWDAODataSource::model(calc::Sheet sheet) const { return state(sheet).model; }
+CGWSheetModel* CGWDAODataSource::model(calc::Sheet sheet) const {
+    return state(sheet).model;
+}
 
 void CGWDAODataSource::setNewRowText(std::function<QString(calc::Sheet, int)> texts) {
     m_newRowText = std::move(texts);
@@ -72,7 +76,9 @@ void CGWDAODataSource::requeryAll() {
     }
 }
 
-int CGWDAODataSource::rowCount(calc::Sheet sheet) const { return state(sheet).model->dataRowCount(); }
+int CGWDAODataSource::rowCount(calc::Sheet sheet) const {
+    return state(sheet).model->dataRowCount();
+}
 
 std::string CGWDAODataSource::cellText(calc::Sheet sheet, int row, int column) const {
     return state(sheet).model->cellText(row - 1, column).toStdString();
@@ -85,8 +91,9 @@ void CGWDAODataSource::setCellText(calc::Sheet sheet, int row, int column,
 
 qint64 CGWDAODataSource::rowId(calc::Sheet sheet, int row) const {
     const SheetState& s = state(sheet);
-    return row >= 1 && row <= static_cast<int>(s.ids.size()) ? s.ids[static_cast<std::size_t>(row - 1)]
-                                                             : 0;
+    return row >= 1 && row <= static_cast<int>(s.ids.size())
+               ? s.ids[static_cast<std::size_t>(row - 1)]
+               : 0;
 }
 
 bool CGWDAODataSource::writeCell(calc::Sheet sheet, int row, int column, const QString& text) {

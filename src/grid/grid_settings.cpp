@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "resources/message_catalogue.h"
+#include "resources/prompt_service.h"
+
 namespace mw::grid {
 
 namespace {
@@ -195,6 +198,23 @@ GridSettings loadGridSettings(const QString& path, const QString& builtInName, Q
     builtIn.open(QIODevice::ReadOnly);
     const GridSettingsRead fallback = parseGridSettings(QString::fromUtf8(builtIn.readAll()));
     return fallback.settings.value_or(GridSettings{});
+}
+
+}  // namespace mw::grid
+
+namespace mw::grid {
+
+GridSettings loadGridSettings(const QString& path, const QString& builtInName,
+                              PromptService& prompts) {
+    constexpr int kMsgSettingsFallback = 1053;
+    QString problem;
+    GridSettings settings = loadGridSettings(path, builtInName, &problem);
+    if (!problem.isEmpty()) {
+        prompts.show(kMsgSettingsFallback,
+                     formatMessage(kMsgSettingsFallback, problem.toStdString()),
+                     PromptIcon::Exclamation);
+    }
+    return settings;
 }
 
 }  // namespace mw::grid

@@ -8,6 +8,10 @@
 
 #include "grid/cell_kind.h"
 
+namespace mw {
+class PromptService;
+}
+
 namespace mw::grid {
 
 // How a grid looks: its title and fonts, and per sheet its tab title and
@@ -75,5 +79,10 @@ QString writeGridSettings(const GridSettings& settings);
 // shipped inside the program (":/grid/<name>") and sets `problem` to a clear
 // description for the user.
 GridSettings loadGridSettings(const QString& path, const QString& builtInName, QString* problem);
+
+// The same, telling the user through the prompt service when the file could
+// not be used.
+GridSettings loadGridSettings(const QString& path, const QString& builtInName,
+                              PromptService& prompts);
 
 }  // namespace mw::grid

@@ -48,9 +48,8 @@ CGWGridCtrl::CGWGridCtrl(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& i) { emit cellClicked(i.row(), i.column()); });
-    connect(itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
-        emit editEnded(currentIndex().row(), currentIndex().column());
-    });
+    connect(itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this] { emit editEnded(currentIndex().row(), currentIndex().column()); });
 }
 
 void CGWGridCtrl::setSheet(CGWSheetModel* model) {
@@ -91,8 +90,12 @@ void CGWGridCtrl::setCellText(int row, int column, const QString& text) {
     }
 }
 
-int CGWGridCtrl::currentRowIndex() const { return currentIndex().row(); }
-int CGWGridCtrl::currentColumnIndex() const { return currentIndex().column(); }
+int CGWGridCtrl::currentRowIndex() const {
+    return currentIndex().row();
+}
+int CGWGridCtrl::currentColumnIndex() const {
+    return currentIndex().column();
+}
 
 void CGWGridCtrl::setCurrentCell(int row, int column) {
     if (m_model) {

@@ -6,15 +6,16 @@ namespace {
 quint64 cellKey(int row, int column) {
     return (static_cast<quint64>(static_cast<quint32>(row)) << 32) | static_cast<quint32>(column);
 }
-bool isChecked(const QString& text) { return !text.isEmpty() && text != QLatin1String("0"); }
+bool isChecked(const QString& text) {
+    return !text.isEmpty() && text != QLatin1String("0");
+}
 }  // namespace
 
 CGWSheetModel::CGWSheetModel(SheetSettings settings, bool withNewRow, QObject* parent)
     : QAbstractTableModel(parent), m_settings(std::move(settings)), m_withNewRow(withNewRow) {
     if (!m_withNewRow) {
         // A fixed table: one row per row heading.
-        m_rows.assign(static_cast<std::size_t>(m_settings.rowHeadings.size()),
-                      QStringList());
+        m_rows.assign(static_cast<std::size_t>(m_settings.rowHeadings.size()), QStringList());
         for (qsizetype r = 0; r < m_settings.rowHeadings.size(); ++r) {
             QStringList& row = m_rows[static_cast<std::size_t>(r)];
             for (std::size_t c = 0; c < m_settings.columns.size(); ++c) {
@@ -103,8 +104,7 @@ QStringList CGWSheetModel::rowTexts(int row) const {
     if (isNewRow(row)) {
         return m_newRow;
     }
-    return row >= 0 && row < dataRowCount() ? m_rows[static_cast<std::size_t>(row)]
-                                            : QStringList();
+    return row >= 0 && row < dataRowCount() ? m_rows[static_cast<std::size_t>(row)] : QStringList();
 }
 
 void CGWSheetModel::setCellColor(int row, int column, const QColor& color) {
@@ -132,10 +132,12 @@ QVariant CGWSheetModel::data(const QModelIndex& index, int role) const {
     const CellKind kind = kindOf(index.column());
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::EditRole: return kind == CellKind::CheckBox ? QVariant() : QVariant(text);
+        case Qt::EditRole:
+            return kind == CellKind::CheckBox ? QVariant() : QVariant(text);
         case Qt::CheckStateRole:
-            return kind == CellKind::CheckBox ? QVariant(isChecked(text) ? Qt::Checked : Qt::Unchecked)
-                                              : QVariant();
+            return kind == CellKind::CheckBox
+                       ? QVariant(isChecked(text) ? Qt::Checked : Qt::Unchecked)
+                       : QVariant();
         case Qt::ForegroundRole: {
             const QColor color = cellColor(index.row(), index.column());
             return color.isValid() ? QVariant(color) : QVariant();
@@ -146,7 +148,8 @@ QVariant CGWSheetModel::data(const QModelIndex& index, int role) const {
                 case CellKind::Int:
                 case CellKind::Spin:
                     return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-                default: return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+                default:
+                    return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
             }
         case Qt::FontRole:
             if (kind == CellKind::Heading || (index.column() == 0 && !m_withNewRow)) {
@@ -155,7 +158,8 @@ QVariant CGWSheetModel::data(const QModelIndex& index, int role) const {
                 return bold;
             }
             return QVariant();
-        default: return QVariant();
+        default:
+            return QVariant();
     }
 }
 
@@ -190,9 +194,12 @@ Qt::ItemFlags CGWSheetModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     switch (kindOf(index.column())) {
         case CellKind::Heading:
-        case CellKind::Button: return f;
-        case CellKind::CheckBox: return f | Qt::ItemIsUserCheckable;
-        default: break;
+        case CellKind::Button:
+            return f;
+        case CellKind::CheckBox:
+            return f | Qt::ItemIsUserCheckable;
+        default:
+            break;
     }
     if (!m_withNewRow && index.column() == 0) {
         return f;  // a fixed table's row headings

@@ -612,6 +612,8 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1051, "Original Gravity\nLeave empty to have it worked out\nFormat = 9.999"},
     // hint: the alcohol calculator's terminal gravity field
     {1052, "Terminal (final) Gravity\nLeave empty to predict it from the yeast attenuation\nFormat = 9.999"},
+    // grid: a settings file that could not be used
+    {1053, "File Error:\nThe grid settings file %1 could not be used.  The settings built into Maltwise Calculator are used instead."},
     // status prompt and tooltip of a command
     {32769, "Change the page layout\nPage Setup"},
     // status prompt and tooltip of the Add record command

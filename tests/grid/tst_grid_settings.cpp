@@ -4,6 +4,9 @@
 
 #include "calc/sheets.h"
 #include "grid/grid_settings.h"
+#include "grid/sheet_model.h"
+#include "support/qt_printers.h"
+#include "support/scripted_prompts.h"
 #include "support/test_registry.h"
 
 using namespace mw::grid;
@@ -98,6 +101,34 @@ private slots:
             loadGridSettings(damaged.fileName(), QStringLiteral("GWTargetStyle.gws"), &problem);
         QVERIFY(fromDamaged == shipped("GWTargetStyle.gws"));
         QVERIFY(problem.contains(QStringLiteral("line 2")));
+    }
+
+    void fallbackIsAnnounced() {
+        QTemporaryDir dir;
+        mw::test::ScriptedPrompts prompts;
+        const GridSettings s = loadGridSettings(dir.filePath(QStringLiteral("GWIngredients.gws")),
+                                                QStringLiteral("GWIngredients.gws"), prompts);
+        QCOMPARE(int(s.sheets.size()), 6);
+        QCOMPARE(prompts.shownNumbers(), std::vector<int>{1053});
+        QVERIFY(prompts.shown()[0].text.find("GWIngredients.gws (the file is missing)") !=
+                std::string::npos);
+    }
+
+    // A fixed table: its rows are the row headings, which are not editable.
+    void fixedSizeSheet() {
+        CGWSheetModel model(shipped("GWTargetStyle.gws").sheets[0], false);
+        QCOMPARE(model.rowCount(), 4);
+        QCOMPARE(model.columnCount(), 6);
+        QCOMPARE(model.cellText(0, 0), QStringLiteral("Original Gravity"));
+        QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
+        QCOMPARE(model.headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Predicted"));
+        model.setCellText(0, 3, QStringLiteral("1.052"));
+        model.setCellColor(0, 3, QColor(255, 0, 0));
+        QCOMPARE(model.data(model.index(0, 3), Qt::ForegroundRole).value<QColor>(),
+                 QColor(255, 0, 0));
+        QCOMPARE(model.data(model.index(0, 3), Qt::DisplayRole).toString(),
+                 QStringLiteral("1.052"));
     }
 
     // (pixels per inch / 10, a whole number) x tenths.
