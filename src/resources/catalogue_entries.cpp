@@ -606,6 +606,26 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1028, "There is no help page for topic %1 yet; the contents are shown instead."},
     // text of the recipe log's stand-in window
     {1029, "This recipe database is open. The recipe log that lists its recipes arrives in the next version of Maltwise Calculator.\n\n%1"},
+    // ingredient lookup: the selected row's record is not found by its two key columns
+    {1030, "Seek failed on %1, %2.  Contact Wortline."},
+    // ingredient lookup: the selected adjunct is not found by its name
+    {1031, "Seek failed on %1.  Contact Wortline."},
+    // ingredient type / table word for malt extracts (empty extract lookup)
+    {1032, "Extract"},
+    // hint: ingredient lookup list
+    {1033,
+     "Ingredients in your data database\nClick a heading to sort by that column\rDouble-click a "
+     "row to select it"},
+    // hint: ingredient lookup Select button
+    {1034, "Use the highlighted ingredient\nIts values are copied for you"},
+    // hint: ingredient lookup Cancel button
+    {1035, "Close without choosing an ingredient"},
+    // hint: ingredient lookup Info button
+    {1036, "Show everything the data database holds\nabout the highlighted ingredient"},
+    // hint: ingredient lookup Help button
+    {1037, "Help on choosing an ingredient"},
+    // hint: ingredient lookup Add button
+    {1038, "Add a new ingredient of this kind\nto the data database"},
     // hint: the bitterness calculator's IBU field
     {1050, "IBUs\nInternational Bitterness Units\nLeave empty to have them worked out\nFormat = 999"},
     // hint: the original gravity calculator's result field
