@@ -78,11 +78,11 @@ std::string stabilityText(qint32 stability) {
     return kWords[stability];
 }
 
-// A hop's alpha with one decimal, a half rounded up: 5.25 reads 5.3. The list
-// shows this text and the seek looks for it, so a figure stored with two
-// decimals is listed but cannot be selected.
+// A hop's alpha with one decimal (5.25 reads 5.3). The list shows this text
+// and the seek looks for it, so a figure stored with two decimals is listed
+// but cannot be selected.
 std::string alphaText(double alpha) {
-    return formatNumber("%.1f", std::round(alpha * 10.0) / 10.0);
+    return formatNumber(msg::FormatOneDecimal, alpha);
 }
 
 // The gravity and Balling lines every fermentable shows.

@@ -96,6 +96,24 @@ std::string toChars(double value, std::chars_format fmt, int precision) {
     return std::string(buffer, result.ptr);
 }
 
+// Fixed-point text with a value exactly half-way between two results rounded
+// away from zero (5.25 with one decimal reads 5.3, 2.5 with none reads 3), as
+// the program has always written its figures; every other value is rounded
+// to the nearest.
+std::string fixedText(double value, int precision) {
+    if (precision < 40 && std::fabs(value) < 1e15) {
+        // The exact decimal expansion of a double this size ends within 60 digits.
+        const std::string exact = toChars(value, std::chars_format::fixed, 60);
+        const std::size_t point = exact.find('.');
+        const std::size_t tieDigit = point + 1 + static_cast<std::size_t>(precision);
+        if (point != std::string::npos && tieDigit < exact.size() && exact[tieDigit] == '5' &&
+            exact.find_first_not_of('0', tieDigit + 1) == std::string::npos) {
+            value = std::nextafter(value, value < 0 ? -HUGE_VAL : HUGE_VAL);
+        }
+    }
+    return toChars(value, std::chars_format::fixed, precision);
+}
+
 }  // namespace
 
 std::string formatNumber(std::string_view format, double value) {
@@ -124,7 +142,7 @@ std::string formatNumber(std::string_view format, double value) {
     if (!std::isfinite(value)) {
         number = std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
     } else if (conversion == 'f') {
-        number = toChars(value, std::chars_format::fixed, precision);
+        number = fixedText(value, precision);
     } else if (conversion == 'g') {
         number = toChars(value, std::chars_format::general, precision == 0 ? 1 : precision);
     } else if (conversion == 'u' || conversion == 'd' || conversion == 'i') {

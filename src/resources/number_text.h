@@ -11,8 +11,9 @@ namespace mw {
 // database and the printed reports have it.
 
 // Writes a number with a printf-style format of the catalogue: "%.Nf", "%.Ng",
-// "%lu", "%d" or "%ld" (other text around the conversion is kept). A whole-number
-// conversion writes the value truncated towards zero, with its sign.
+// "%lu", "%d" or "%ld" (other text around the conversion is kept). A value
+// exactly half-way is rounded away from zero ("%.1f" of 5.25 is "5.3"). A
+// whole-number conversion writes the value truncated towards zero, with its sign.
 std::string formatNumber(std::string_view format, double value);
 
 // Writes a number with the catalogue format string of that number (191 "%lu",

@@ -110,8 +110,11 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<std::string>("expected");
         QTest::newRow("whole 17.30") << 194 << 17.30 << std::string("17");
-        QTest::newRow("whole 0.5 to even") << 194 << 0.5 << std::string("0");
-        QTest::newRow("whole 2.5 to even") << 194 << 2.5 << std::string("2");
+        QTest::newRow("whole 0.5 half away from zero") << 194 << 0.5 << std::string("1");
+        QTest::newRow("whole 2.5 half away from zero") << 194 << 2.5 << std::string("3");
+        QTest::newRow("whole -2.5") << 194 << -2.5 << std::string("-3");
+        QTest::newRow("one decimal 5.25 reads 5.3") << 192 << 5.25 << std::string("5.3");
+        QTest::newRow("just below a half") << 192 << 0.2499999 << std::string("0.2");
         QTest::newRow("whole 1.73") << 194 << 1.73 << std::string("2");
         QTest::newRow("one decimal") << 192 << 5.0 << std::string("5.0");
         QTest::newRow("three decimals") << 193 << 1.0576 << std::string("1.058");
