@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     mw::shell::CMwcalcApp maltwise(
         settings, prompts, help, files,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    mw::app::registerCalculators(maltwise, prompts);
+    mw::app::registerCalculators(maltwise, settings, prompts, help);
     if (!maltwise.InitInstance(arguments)) {
         return 1;
     }

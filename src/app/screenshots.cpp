@@ -19,6 +19,7 @@
 #include "grid/dao_data_source.h"
 #include "grid/grid_settings.h"
 #include "grid/gw_tab_grid_ctrl.h"
+#include "recipe_form/lookup_screenshots.h"
 #include "resources/prompt_service.h"
 #include "shell/about_dialog.h"
 #include "shell/application.h"
@@ -165,6 +166,7 @@ int renderScreenshots(const QString& folder) {
         ok &= saveIngredientGrid(*app.document()->database(), folder);
 
         ok &= saveCalculators(app.document()->hopUtilization(), prompts, folder);
+        recipe_form::renderLookupScreenshots(folder, settings, prompts);
 
         shell::CMWOptionsSheet options(settings, prompts, files, &help, frame);
         for (int page = 0; page < options.tabs()->count(); ++page) {
