@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -25,14 +24,6 @@ constexpr int kHintVolume = 147;
 constexpr int kHintGravity = 148;
 constexpr int kHintMinutes = 137;
 constexpr int kHintIbu = 1050;
-
-QLabel* label(const QString& text, QWidget* parent, QWidget* buddy = nullptr) {
-    auto* l = new QLabel(text, parent);
-    if (buddy != nullptr) {
-        l->setBuddy(buddy);
-    }
-    return l;
-}
 }  // namespace
 
 CBitternessCalcDlg::CBitternessCalcDlg(const calc::HopUtilizationTable& utilization,
@@ -65,10 +56,10 @@ CBitternessCalcDlg::CBitternessCalcDlg(const calc::HopUtilizationTable& utilizat
     gravity->installEventFilter(this);
     minutes->installEventFilter(this);
 
-    auto* weightLabel = label(QStringLiteral("&Weight"), this, weight);
-    auto* alphaLabel = label(QStringLiteral("% &Alpha acid of hops"), this, alpha);
-    auto* volumeLabel = label(QStringLiteral("Boil &Volume"), this, volume);
-    auto* ibuLabel = label(QStringLiteral("IBUs"), this, ibu);
+    auto* weightLabel = buddyLabel(QStringLiteral("&Weight"), weight);
+    auto* alphaLabel = buddyLabel(QStringLiteral("% &Alpha acid of hops"), alpha);
+    auto* volumeLabel = buddyLabel(QStringLiteral("Boil &Volume"), volume);
+    auto* ibuLabel = buddyLabel(QStringLiteral("IBUs"), ibu);
     m_weightUnit = new QLabel(this);
     m_volumeUnit = new QLabel(this);
     m_hop = new QLabel(this);
@@ -83,12 +74,12 @@ CBitternessCalcDlg::CBitternessCalcDlg(const calc::HopUtilizationTable& utilizat
     inputs->addWidget(volumeLabel, 2, 0);
     inputs->addWidget(volume, 2, 1);
     inputs->addWidget(m_volumeUnit, 2, 2);
-    inputs->addWidget(label(QStringLiteral("Original Gravity"), this, gravity), 3, 0);
+    inputs->addWidget(buddyLabel(QStringLiteral("Original Gravity"), gravity), 3, 0);
     inputs->addWidget(gravity, 3, 1);
-    inputs->addWidget(label(QStringLiteral("&Boil Time"), this, minutes), 4, 0);
+    inputs->addWidget(buddyLabel(QStringLiteral("&Boil Time"), minutes), 4, 0);
     inputs->addWidget(minutes, 4, 1);
     inputs->addWidget(new QLabel(QStringLiteral("Minutes"), this), 4, 2);
-    inputs->addWidget(label(QStringLiteral("% Utilization of hops"), this, utilizationField), 5, 0);
+    inputs->addWidget(buddyLabel(QStringLiteral("% Utilization of hops"), utilizationField), 5, 0);
     inputs->addWidget(utilizationField, 5, 1);
 
     auto* measure = new QGroupBox(QStringLiteral("Measurement"), this);
@@ -109,16 +100,15 @@ CBitternessCalcDlg::CBitternessCalcDlg(const calc::HopUtilizationTable& utilizat
     results->addWidget(new QLabel(QStringLiteral("HBUs"), this), 1, 0);
     results->addWidget(hbu, 1, 1);
 
-    QListWidget* list = makeSolvingForList({QStringLiteral("IBUs"), QStringLiteral("Weight"),
-                                            QStringLiteral("Alpha"), QStringLiteral("Boil Volume")},
-                                           {ibuLabel, weightLabel, alphaLabel, volumeLabel});
+    makeSolvingForList({QStringLiteral("IBUs"), QStringLiteral("Weight"), QStringLiteral("Alpha"),
+                        QStringLiteral("Boil Volume")},
+                       {ibuLabel, weightLabel, alphaLabel, volumeLabel});
     makeActionButtons(QStringLiteral("&Calculate"), QStringLiteral("&Recalculate"),
                       QStringLiteral("C&lear"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* method = new QHBoxLayout;
-    method->addWidget(new QLabel(QStringLiteral("Method:"), this));
+    auto* methodRow = new QWidget(this);
+    auto* method = new QHBoxLayout(methodRow);
+    method->setContentsMargins(0, 0, 0, 0);
+    method->addWidget(new QLabel(QStringLiteral("Method:"), methodRow));
     method->addWidget(m_method, 1);
     auto* formula = new QLabel(
         QStringLiteral("IBUs = decimal alpha acid utilization * mg/l of added alpha acids\n"
@@ -128,30 +118,11 @@ CBitternessCalcDlg::CBitternessCalcDlg(const calc::HopUtilizationTable& utilizat
                        "or ( decimal Alpha Acid rating * grams hops * 1000 )/ volume of boil in "
                        "liters"),
         this);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(solvingForLabel());
-    right->addWidget(list);
-    right->addLayout(results);
-    right->addStretch(1);
-    auto* top = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addLayout(hopRow);
     left->addLayout(inputs);
     left->addWidget(measure);
-    top->addLayout(left, 3);
-    top->addLayout(right, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_calculate);
-    buttons->addWidget(m_recalculate);
-    buttons->addWidget(m_clear);
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(method);
-    layout->addWidget(formula);
-    layout->addLayout(buttons);
+    arrange(left, results, {methodRow, formula}, {});
 
     m_hints->AddTool(weight, kHintWeight);
     m_hints->AddTool(alpha, kHintAlpha);

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -43,14 +42,10 @@ COGCalcDlg::COGCalcDlg(PromptService& prompts, CalculatorLookups lookups, QWidge
     bindField(F::OriginalGravity, gravity);
     bindField(F::Balling, balling);
 
-    auto* weightLabel = new QLabel(QStringLiteral("&Weight"), this);
-    weightLabel->setBuddy(weight);
-    auto* potentialLabel = new QLabel(QStringLiteral("E&xtract Potential"), this);
-    potentialLabel->setBuddy(potential);
-    auto* volumeLabel = new QLabel(QStringLiteral("Boil &Volume"), this);
-    volumeLabel->setBuddy(volume);
-    auto* efficiencyLabel = new QLabel(QStringLiteral("E&fficiency"), this);
-    efficiencyLabel->setBuddy(efficiency);
+    auto* weightLabel = buddyLabel(QStringLiteral("&Weight"), weight);
+    auto* potentialLabel = buddyLabel(QStringLiteral("E&xtract Potential"), potential);
+    auto* volumeLabel = buddyLabel(QStringLiteral("Boil &Volume"), volume);
+    auto* efficiencyLabel = buddyLabel(QStringLiteral("E&fficiency"), efficiency);
     auto* gravityLabel = new QLabel(QStringLiteral("Original Gravity"), this);
     m_ingredient = new QLabel(this);
 
@@ -89,16 +84,12 @@ COGCalcDlg::COGCalcDlg(PromptService& prompts, CalculatorLookups lookups, QWidge
     results->addWidget(new QLabel(QStringLiteral("Balling"), this), 1, 0);
     results->addWidget(balling, 1, 1);
 
-    QListWidget* list =
-        makeSolvingForList({QStringLiteral("Original Gravity"), QStringLiteral("Weight"),
-                            QStringLiteral("Extract Potential"), QStringLiteral("Boil Volume")},
-                           {gravityLabel, weightLabel, potentialLabel, volumeLabel});
+    makeSolvingForList({QStringLiteral("Original Gravity"), QStringLiteral("Weight"),
+                        QStringLiteral("Extract Potential"), QStringLiteral("Boil Volume")},
+                       {gravityLabel, weightLabel, potentialLabel, volumeLabel});
     makeActionButtons(QStringLiteral("&Calculate"), QStringLiteral("&Recalculate"),
                       QStringLiteral("C&lear"));
     m_balling = new QPushButton(QStringLiteral("&SG to/from Balling..."), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-
     auto* formula = new QLabel(
         QStringLiteral("OG = ( ( Pounds of Extract * Extract Potential ) / Volume of boil in "
                        "gallons ) * Efficiency\n"
@@ -108,30 +99,11 @@ COGCalcDlg::COGCalcDlg(PromptService& prompts, CalculatorLookups lookups, QWidge
                        "- Efficiency is normally between 70-90% for Grains\n"
                        "(if unknown, assume 80%)"),
         this);
-
     auto* left = new QVBoxLayout;
     left->addLayout(ingredientRow);
     left->addLayout(inputs);
     left->addStretch(1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(solvingForLabel());
-    right->addWidget(list);
-    right->addLayout(results);
-    right->addStretch(1);
-    auto* top = new QHBoxLayout;
-    top->addLayout(left, 3);
-    top->addLayout(right, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_calculate);
-    buttons->addWidget(m_recalculate);
-    buttons->addWidget(m_clear);
-    buttons->addWidget(m_balling);
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(formula);
-    layout->addLayout(buttons);
+    arrange(left, results, {formula}, {m_balling});
 
     m_hints->AddTool(weight, kHintWeight);
     m_hints->AddTool(potential, kHintGravity);

@@ -1,10 +1,12 @@
 #include "calculators/variable_calculator_dlg.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include "calculators/calculator_support.h"
 #include "shell/hint_balloon.h"
@@ -49,6 +51,42 @@ void VariableCalculatorDlg::makeActionButtons(const QString& calculate, const QS
     connect(m_calculate, &QPushButton::clicked, this, [this] { apply(m_solver.calculate()); });
     connect(m_recalculate, &QPushButton::clicked, this, [this] { apply(m_solver.recalculate()); });
     connect(m_clear, &QPushButton::clicked, this, [this] { apply(m_solver.clear()); });
+}
+
+QLabel* VariableCalculatorDlg::buddyLabel(const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(field);
+    return label;
+}
+
+void VariableCalculatorDlg::arrange(QLayout* inputs, QLayout* results,
+                                    const std::vector<QWidget*>& below,
+                                    const std::vector<QPushButton*>& extraButtons) {
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_listLabel);
+    right->addWidget(m_list);
+    right->addLayout(results);
+    right->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(inputs, 3);
+    top->addLayout(right, 2);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {m_calculate, m_recalculate, m_clear}) {
+        buttons->addWidget(b);
+    }
+    for (QPushButton* b : extraButtons) {
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    for (QWidget* w : below) {
+        layout->addWidget(w);
+    }
+    layout->addLayout(buttons);
 }
 
 void VariableCalculatorDlg::apply(const calc::SolveOutcome& outcome) {

@@ -7,6 +7,7 @@
 #include "calc/variable_solver.h"
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -49,6 +50,13 @@ protected:
     // The three action buttons with their captions.
     void makeActionButtons(const QString& calculate, const QString& recalculate,
                            const QString& clear);
+    // A label naming a field, its access key moving to the field.
+    QLabel* buddyLabel(const QString& caption, QWidget* field);
+    // Lays the window out: the inputs on the left, the "Currently solving
+    // for:" list and the results on the right, what goes below them (the
+    // formula), then Calculate, Recalculate, Clear, the extra buttons and Close.
+    void arrange(QLayout* inputs, QLayout* results, const std::vector<QWidget*>& below,
+                 const std::vector<QPushButton*>& extraButtons);
     // Shows an action's result: messages, texts, colours, enabling, focus.
     void apply(const calc::SolveOutcome& outcome);
     // Copies the solver's state onto the window; subclasses add their own parts.
