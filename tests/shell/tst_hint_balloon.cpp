@@ -113,6 +113,23 @@ private slots:
         QVERIFY(o.balloon->geometry().bottom() < o.second->mapToGlobal(QPoint(0, 0)).y());
     }
 
+    void textsCanBeAskedFromTheOwner() {
+        Owner o;
+        auto* third = new QLineEdit(&o.dialog);
+        o.dialog.layout()->addWidget(third);
+        QTest::qWait(10);
+        int asked = 0;
+        o.balloon->AddToolAskingOwner(third);
+        o.balloon->setTextProvider([&](QWidget* field) {
+            ++asked;
+            return field == third ? QStringLiteral("Asked for") : QString();
+        });
+        o.rest(third);
+        QTRY_VERIFY_WITH_TIMEOUT(o.balloon->isShowingHint(), 1000);
+        QCOMPARE(o.balloon->shownText(), QStringLiteral("Asked for"));
+        QCOMPARE(asked, 1);
+    }
+
     void inactiveBalloonShowsNothing() {
         Owner o;
         o.balloon->setActive(false);
