@@ -496,6 +496,8 @@ const CatalogueEntry kCatalogueEntries[] = {
     {261, "Select one"},
     // reference data dialog: save the changed record?
     {262, "Save changes to current data record?"},
+    // database error: the line asking the user to get in touch
+    {263, "\nPlease contact Wortline; the telephone number and addresses are in Help-About."},
     // adjunct lookup heading in priming mode
     {264, "Name (Priming Only)"},
     // gravity/Balling converter: neither field is zero
@@ -535,6 +537,10 @@ const CatalogueEntry kCatalogueEntries[] = {
     {281, "Enter high limit\nFormat = 999.9"},
     // hint: style name
     {282, "Enter a name\nUp to 35 characters"},
+    // hint: a supplier's e-mail address
+    {283, "Enter the full e-mail address\nFor example: orders@brewshop.example.com\nUp to 50 characters"},
+    // hint: a supplier's web site
+    {284, "Enter the full web site address\nFor example: https://www.brewshop.example.com\nUp to 100 characters"},
     // calculation message: weight missing for an extract or grain row
     {285,
      "Warning: Weight is zero or missing for %1 %2.  This ingredient was excluded from the "
