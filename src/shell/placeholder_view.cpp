@@ -19,7 +19,7 @@ QString PlaceholderView::titleOf(Kind kind) {
 }
 
 PlaceholderView::PlaceholderView(Kind kind, storage::CMwcalcDoc& document, QWidget* parent)
-    : QWidget(parent), m_kind(kind), m_document(document) {
+    : QWidget(parent), m_kind(kind), m_document(&document) {
     setObjectName(kind == Kind::RecipeForm ? QStringLiteral("recipeForm")
                                            : QStringLiteral("recipeLog"));
     setWindowTitle(titleOf(kind));
@@ -31,11 +31,13 @@ PlaceholderView::PlaceholderView(Kind kind, storage::CMwcalcDoc& document, QWidg
         formatMessage(kind == Kind::RecipeForm ? kMsgFormStandIn : kMsgLogStandIn,
                       QDir::toNativeSeparators(document.pathName()).toStdString())));
     layout->addWidget(m_text);
-    m_document.addView(this);
+    m_document->addView(this);
 }
 
 PlaceholderView::~PlaceholderView() {
-    m_document.removeView(this);
+    if (m_document != nullptr) {
+        m_document->removeView(this);
+    }
 }
 
 void PlaceholderView::OnUpdate(DocumentView*, long) {}

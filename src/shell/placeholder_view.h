@@ -24,17 +24,19 @@ public:
     ~PlaceholderView() override;
 
     Kind kind() const { return m_kind; }
-    storage::CMwcalcDoc& document() const { return m_document; }
+    // The document shown, or null once it has gone.
+    storage::CMwcalcDoc* document() const { return m_document; }
     // "Recipe Form" or "Log Book", the windows' titles.
     static QString titleOf(Kind kind);
 
     void OnUpdate(DocumentView* sender, long hint) override;
     bool isRecipeForm() const override { return m_kind == Kind::RecipeForm; }
     void closeView() override;
+    void OnDocumentDestroyed() override { m_document = nullptr; }
 
 private:
     Kind m_kind;
-    storage::CMwcalcDoc& m_document;
+    storage::CMwcalcDoc* m_document;
     QLabel* m_text;
 };
 

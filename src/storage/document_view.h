@@ -38,6 +38,8 @@ public:
     virtual bool canLeaveRecipe() { return true; }
     // Asks the view's window to close (File Close).
     virtual void closeView() {}
+    // The document is going away; the view must not touch it any more.
+    virtual void OnDocumentDestroyed() {}
 };
 
 // The main frame's status bar as the document drives it while opening.

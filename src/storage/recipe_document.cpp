@@ -30,6 +30,11 @@ CMwcalcDoc::CMwcalcDoc(Settings& settings, PromptService& prompts, HelpService* 
     : CDocumentPlus(settings, prompts, help), m_status(status) {}
 
 CMwcalcDoc::~CMwcalcDoc() {
+    // A window may outlive its document by a moment (its deletion is queued).
+    const std::vector<DocumentView*> views = m_views;
+    for (DocumentView* view : views) {
+        view->OnDocumentDestroyed();
+    }
     m_utilizationRecords.reset();
     m_workspace.closeAll();
 }
