@@ -152,9 +152,9 @@ private slots:
     // The notice carries 16 bits of the batch number and skips its sender.
     void goToBatchTellsTheOtherViews() {
         DocumentSetup s;
-        CMwcalcDoc doc(*s.f.settings, s.prompts);
-        RecordingView log;
+        RecordingView log;  // views outlive their document
         RecordingView form(true);
+        CMwcalcDoc doc(*s.f.settings, s.prompts);
         doc.addView(&log);
         doc.addView(&form);
         doc.GoToBatch(&log, 70000);
@@ -166,15 +166,15 @@ private slots:
 
     void closeRunsTheLeaveCheck() {
         DocumentSetup s;
+        RecordingView form(true, false);
+        RecordingView willing(true, true);
         CMwcalcDoc doc(*s.f.settings, s.prompts);
         QVERIFY(doc.OnOpenDocument(s.recipes));
-        RecordingView form(true, false);
         doc.addView(&form);
         QVERIFY(!doc.closeDocument());
         QVERIFY(doc.hasDatabase());
         QVERIFY(!form.closed);
         doc.removeView(&form);
-        RecordingView willing(true, true);
         doc.addView(&willing);
         QVERIFY(doc.closeDocument());
         QVERIFY(willing.closed);
