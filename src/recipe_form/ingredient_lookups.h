@@ -13,7 +13,7 @@ namespace mw::recipe_form {
 // original gravity calculator); priming lists the priming adjuncts after two
 // fixed rows, "Forced Carbonation" and "Dry Malt Extract", which are selected
 // without reading the table (the priming method).
-class CLookupAdjunct final : public CLookupOf<storage::CRecordSetAdjuncts> {
+class CLookupAdjunct final : public CLookupOf<storage::CRecordSetAdjuncts, AdjunctChoice> {
 public:
     static inline const QString kForcedCarbonation = QStringLiteral("Forced Carbonation");
     static inline const QString kDryMaltExtract = QStringLiteral("Dry Malt Extract");
@@ -27,8 +27,6 @@ public:
     bool fermentableOnly() const { return m_fermentableOnly; }
     bool priming() const { return m_priming; }
 
-    const AdjunctChoice& choice() const { return m_choice; }
-
 protected:
     int headingsNumber() const override;
     QString indexName() const override { return QStringLiteral("IndexAdjunctsName"); }
@@ -37,7 +35,6 @@ protected:
     bool listsCurrentRecord() const override;
     QStringList rowTexts() const override;
     QStringList fixedRows() const override;
-    void clearChoice() override { m_choice = {}; }
     void takeCurrentRecord() override;
     void takeFixedRow(const QString& text) override;
     int infoNumber() const override;
@@ -47,61 +44,46 @@ protected:
 private:
     bool m_fermentableOnly = false;
     bool m_priming = false;
-    AdjunctChoice m_choice;
 };
 
 // Malt extracts by manufacturer and name.
-class CLookupExtract final : public CLookupOf<storage::CRecordSetExtracts> {
+class CLookupExtract final : public CLookupOf<storage::CRecordSetExtracts, ExtractChoice> {
 public:
     CLookupExtract(storage::Settings& settings, PromptService& prompts, HelpService* help,
                    QWidget* parent = nullptr);
-
-    const ExtractChoice& choice() const { return m_choice; }
 
 protected:
     int headingsNumber() const override;
     QString indexName() const override { return QStringLiteral("IndexExtractsManufName"); }
     int tableWordNumber() const override;
     QStringList rowTexts() const override;
-    void clearChoice() override { m_choice = {}; }
     void takeCurrentRecord() override;
     int infoNumber() const override;
     std::string infoText() const override;
-
-private:
-    ExtractChoice m_choice;
 };
 
 // Grains by category and name.
-class CLookupGrain final : public CLookupOf<storage::CRecordSetGrains> {
+class CLookupGrain final : public CLookupOf<storage::CRecordSetGrains, GrainChoice> {
 public:
     CLookupGrain(storage::Settings& settings, PromptService& prompts, HelpService* help,
                  QWidget* parent = nullptr);
-
-    const GrainChoice& choice() const { return m_choice; }
 
 protected:
     int headingsNumber() const override;
     QString indexName() const override { return QStringLiteral("IndexGrainsCategoryName"); }
     int tableWordNumber() const override;
     QStringList rowTexts() const override;
-    void clearChoice() override { m_choice = {}; }
     void takeCurrentRecord() override;
     int infoNumber() const override;
     std::string infoText() const override;
-
-private:
-    GrainChoice m_choice;
 };
 
 // Hops by name, alpha (one decimal, which is also what the seek looks for)
 // and origin.
-class CLookupHop final : public CLookupOf<storage::CRecordSetHops> {
+class CLookupHop final : public CLookupOf<storage::CRecordSetHops, HopChoice> {
 public:
     CLookupHop(storage::Settings& settings, PromptService& prompts, HelpService* help,
                QWidget* parent = nullptr);
-
-    const HopChoice& choice() const { return m_choice; }
 
 protected:
     int headingsNumber() const override;
@@ -110,45 +92,33 @@ protected:
     std::vector<int> columnWidthUnits() const override { return {4, 2, 4}; }
     unsigned numericColumns() const override { return 1u << 1; }
     QStringList rowTexts() const override;
-    void clearChoice() override { m_choice = {}; }
     void takeCurrentRecord() override;
     int infoNumber() const override;
     std::string infoText() const override;
-
-private:
-    HopChoice m_choice;
 };
 
 // Beer kits by manufacturer and style.
-class CLookupKit final : public CLookupOf<storage::CRecordSetKits> {
+class CLookupKit final : public CLookupOf<storage::CRecordSetKits, KitChoice> {
 public:
     CLookupKit(storage::Settings& settings, PromptService& prompts, HelpService* help,
                QWidget* parent = nullptr);
-
-    const KitChoice& choice() const { return m_choice; }
 
 protected:
     int headingsNumber() const override;
     QString indexName() const override { return QStringLiteral("IndexKitsManufStyle"); }
     int tableWordNumber() const override;
     QStringList rowTexts() const override;
-    void clearChoice() override { m_choice = {}; }
     void takeCurrentRecord() override;
     int infoNumber() const override;
     std::string infoText() const override;
-
-private:
-    KitChoice m_choice;
 };
 
 // Yeasts by manufacturer and strain. A yeast without a positive attenuation
 // is handed back with 75 percent.
-class CLookupYeast final : public CLookupOf<storage::CRecordSetYeast> {
+class CLookupYeast final : public CLookupOf<storage::CRecordSetYeast, YeastChoice> {
 public:
     CLookupYeast(storage::Settings& settings, PromptService& prompts, HelpService* help,
                  QWidget* parent = nullptr);
-
-    const YeastChoice& choice() const { return m_choice; }
 
 protected:
     int headingsNumber() const override;
@@ -156,13 +126,9 @@ protected:
     int tableWordNumber() const override;
     std::vector<int> columnWidthUnits() const override { return {6, 5}; }
     QStringList rowTexts() const override;
-    void clearChoice() override { m_choice = {}; }
     void takeCurrentRecord() override;
     int infoNumber() const override;
     std::string infoText() const override;
-
-private:
-    YeastChoice m_choice;
 };
 
 }  // namespace mw::recipe_form

@@ -151,16 +151,23 @@ private:
     shell::CHintBalloon* m_hints;
 };
 
-// The common dialog over one record class.
-template <typename Record>
+// The common dialog over one record class, handing back one kind of choice.
+template <typename Record, typename Choice>
 class CLookupOf : public CLookupDlg {
+public:
+    const Choice& choice() const { return m_choice; }
+
 protected:
     using CLookupDlg::CLookupDlg;
+
+    void clearChoice() override { m_choice = {}; }
 
     std::unique_ptr<storage::Recordset> makeRecordset(storage::Database* database) const override {
         return std::make_unique<Record>(database);
     }
     const Record& record() const { return static_cast<const Record&>(recordset()); }
+
+    Choice m_choice;
 };
 
 }  // namespace mw::recipe_form
