@@ -342,54 +342,39 @@ void Recordset::loadCurrent() {
 void Recordset::assignFields(const QVariantList& values) {
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const QVariant& v = values[static_cast<qsizetype>(i)];
-        const bool null = v.isNull();
-        m_null[i] = null;
-        void* member = m_fields[i].member;
-        switch (m_fields[i].type) {
-            case FieldType::Long:
-                *static_cast<qint32*>(member) = null ? 0 : v.toInt();
-                break;
-            case FieldType::Short:
-                *static_cast<qint16*>(member) = static_cast<qint16>(null ? 0 : v.toInt());
-                break;
-            case FieldType::Double:
-                *static_cast<double*>(member) = null ? 0.0 : v.toDouble();
-                break;
-            case FieldType::Text:
-                *static_cast<QString*>(member) = null ? QString() : v.toString();
-                break;
-            case FieldType::Bool:
-                *static_cast<bool*>(member) = !null && v.toLongLong() != 0;
-                break;
-            case FieldType::DateTime:
-                *static_cast<QDateTime*>(member) = null ? QDateTime() : parseDate(v);
-                break;
-        }
+        m_null[i] = v.isNull();
+        assignField(i, v);
+    }
+}
+
+// A null value leaves the member at its type's zero.
+void Recordset::assignField(std::size_t i, const QVariant& v) {
+    const bool null = v.isNull();
+    void* member = m_fields[i].member;
+    switch (m_fields[i].type) {
+        case FieldType::Long:
+            *static_cast<qint32*>(member) = null ? 0 : v.toInt();
+            break;
+        case FieldType::Short:
+            *static_cast<qint16*>(member) = static_cast<qint16>(null ? 0 : v.toInt());
+            break;
+        case FieldType::Double:
+            *static_cast<double*>(member) = null ? 0.0 : v.toDouble();
+            break;
+        case FieldType::Text:
+            *static_cast<QString*>(member) = null ? QString() : v.toString();
+            break;
+        case FieldType::Bool:
+            *static_cast<bool*>(member) = !null && v.toLongLong() != 0;
+            break;
+        case FieldType::DateTime:
+            *static_cast<QDateTime*>(member) = null ? QDateTime() : parseDate(v);
+            break;
     }
 }
 
 void Recordset::zeroField(std::size_t i) {
-    void* member = m_fields[i].member;
-    switch (m_fields[i].type) {
-        case FieldType::Long:
-            *static_cast<qint32*>(member) = 0;
-            break;
-        case FieldType::Short:
-            *static_cast<qint16*>(member) = 0;
-            break;
-        case FieldType::Double:
-            *static_cast<double*>(member) = 0.0;
-            break;
-        case FieldType::Text:
-            static_cast<QString*>(member)->clear();
-            break;
-        case FieldType::Bool:
-            *static_cast<bool*>(member) = false;
-            break;
-        case FieldType::DateTime:
-            *static_cast<QDateTime*>(member) = QDateTime();
-            break;
-    }
+    assignField(i, QVariant());
 }
 
 void Recordset::clearFields() {

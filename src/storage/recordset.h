@@ -124,6 +124,7 @@ private:
     QVariantList fieldValues() const;
     QVariant fieldValue(std::size_t i) const;
     QString quotedColumns() const;
+    void assignField(std::size_t i, const QVariant& v);
     void zeroField(std::size_t i);
     // "rowid = ? AND column IS ? ..." over every column: the current row as it was read.
     QString unchangedRowCondition() const;
