@@ -12,6 +12,7 @@
 #include "resources/message_catalogue.h"
 #include "resources/number_text.h"
 #include "resources/prompt_service.h"
+#include "storage/catalogue_string.h"
 #include "storage/compact_repair.h"
 #include "storage/dao_exception.h"
 #include "storage/data_records.h"
@@ -141,7 +142,7 @@ int logCommand(const QStringList& args, std::FILE* out) {
     openOfKind(database, path, storage::kRecipeMarker);
     storage::CRecordSetRecipeLog log(&database);
     log.open();
-    QString header = QString::fromUtf8(catalogueText(79).data());
+    QString header = storage::catalogueString(79);
     header.replace(QLatin1Char(','), QLatin1Char('\t'));
     print(out, header);
     while (!log.isEOF()) {

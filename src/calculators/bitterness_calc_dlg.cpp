@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "resources/message_catalogue.h"
 #include "shell/hint_balloon.h"
+#include "storage/catalogue_string.h"
 
 namespace mw::calculators {
 
@@ -63,7 +63,7 @@ CBitternessCalcDlg::CBitternessCalcDlg(const calc::HopUtilizationTable& utilizat
     m_weightUnit = new QLabel(this);
     m_volumeUnit = new QLabel(this);
     m_hop = new QLabel(this);
-    m_method = new QLabel(QString::fromUtf8(catalogueText(kMsgMethod).data()), this);
+    m_method = new QLabel(storage::catalogueString(kMsgMethod), this);
 
     auto* inputs = new QGridLayout;
     inputs->addWidget(weightLabel, 0, 0);

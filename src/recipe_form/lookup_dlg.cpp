@@ -15,6 +15,7 @@
 #include "resources/message_catalogue.h"
 #include "resources/prompt_service.h"
 #include "shell/hint_balloon.h"
+#include "storage/catalogue_string.h"
 #include "storage/dao_exception.h"
 #include "storage/error_report.h"
 #include "storage/settings.h"
@@ -38,9 +39,7 @@ constexpr int kHintAdd = 1038;
 constexpr int kWidthDialogUnits = 255;
 constexpr int kHeightDialogUnits = 96;
 
-QString text(int number) {
-    return QString::fromUtf8(catalogueText(number).data());
-}
+using storage::catalogueString;
 
 // Shows a cursor while it lives: the wait cursor while the list is read, the
 // arrow over a message box shown meanwhile.
@@ -145,7 +144,7 @@ bool CLookupDlg::load() {
 }
 
 void CLookupDlg::setUpColumns() {
-    const QStringList titles = text(headingsNumber()).split(QLatin1Char(','));
+    const QStringList titles = catalogueString(headingsNumber()).split(QLatin1Char(','));
     m_columnCount = static_cast<int>(titles.size());
     m_list->setColumnCount(m_columnCount);
     m_list->setHeaderLabels(titles);

@@ -17,6 +17,7 @@
 #include "resources/version_info.h"
 #include "shell/color_static.h"
 #include "shell/pictures.h"
+#include "storage/catalogue_string.h"
 #include "storage/settings.h"
 
 namespace mw::shell {
@@ -34,9 +35,7 @@ constexpr int kMsgFileVersion = 187;
 constexpr int kMsgNoSystemInfo = 215;
 constexpr int kMsgProgramName = 57344;
 
-QString text(int number) {
-    return QString::fromUtf8(catalogueText(number).data());
-}
+using storage::catalogueString;
 
 CColorStatic* linkLabel(const QString& address, QWidget* parent) {
     auto* link = new CColorStatic(parent);
@@ -80,7 +79,7 @@ CAboutDlg::CAboutDlg(storage::Settings& settings, PromptService& prompts, Deskto
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
 
     m_version = new QLabel(
-        text(kMsgProgramName) + QStringLiteral("  ") +
+        catalogueString(kMsgProgramName) + QStringLiteral("  ") +
             QString::fromStdString(formatMessage(kMsgProductVersion, version::kProductVersion)),
         this);
     QFont bold = m_version->font();
@@ -92,8 +91,8 @@ CAboutDlg::CAboutDlg(storage::Settings& settings, PromptService& prompts, Deskto
     m_special = new CColorStatic(this);
     m_special->SetText(QString::fromLatin1(version::kSpecialBuild));
     m_special->SetTextColor(QColor(90, 90, 90));
-    auto* copyright = new QLabel(text(kMsgCopyright), this);
-    auto* legal = new QLabel(text(kMsgLegal), this);
+    auto* copyright = new QLabel(catalogueString(kMsgCopyright), this);
+    auto* legal = new QLabel(catalogueString(kMsgLegal), this);
     legal->setWordWrap(true);
     legal->setMinimumWidth(380);
     auto* info = new QVBoxLayout;
@@ -106,8 +105,8 @@ CAboutDlg::CAboutDlg(storage::Settings& settings, PromptService& prompts, Deskto
     info->addWidget(legal);
     layout->addLayout(info, 0, 1, 3, 2);
 
-    m_web = linkLabel(text(kMsgWeb), this);
-    m_mail = linkLabel(text(kMsgMail), this);
+    m_web = linkLabel(catalogueString(kMsgWeb), this);
+    m_mail = linkLabel(catalogueString(kMsgMail), this);
     m_webButton = new QPushButton(QStringLiteral("Icon\nto website"), this);
     m_mailButton = new QPushButton(QStringLiteral("Icon\nto E-Mail"), this);
     auto* links = new QGridLayout;
@@ -135,8 +134,10 @@ CAboutDlg::CAboutDlg(storage::Settings& settings, PromptService& prompts, Deskto
         link->setOpener(m_actions.open);
         connect(link, &CColorStatic::openFailed, this, &CAboutDlg::reportContactFailure);
     }
-    connect(m_webButton, &QPushButton::clicked, this, [this] { openAddress(text(kMsgWeb)); });
-    connect(m_mailButton, &QPushButton::clicked, this, [this] { openAddress(text(kMsgMail)); });
+    connect(m_webButton, &QPushButton::clicked, this,
+            [this] { openAddress(catalogueString(kMsgWeb)); });
+    connect(m_mailButton, &QPushButton::clicked, this,
+            [this] { openAddress(catalogueString(kMsgMail)); });
     connect(m_systemInfo, &QPushButton::clicked, this, &CAboutDlg::startSystemInfo);
     connect(m_moreInfo, &QPushButton::clicked, this,
             [this] { m_prompts.show(kMsgFutureVersion, PromptIcon::Information); });
@@ -160,7 +161,7 @@ void CAboutDlg::openAddress(const QString& address) {
 void CAboutDlg::reportContactFailure() {
     // The desktop gives no error number; 0 stands for "not opened".
     m_prompts.show(kMsgContactFailed,
-                   formatMessage(kMsgContactFailed, text(kMsgPhone).toStdString(),
+                   formatMessage(kMsgContactFailed, catalogueString(kMsgPhone).toStdString(),
                                  formatNumber(msg::FormatUnsigned, 0)),
                    PromptIcon::Exclamation);
 }

@@ -4,13 +4,14 @@
 
 #include "resources/message_catalogue.h"
 #include "shell/command_ids.h"
+#include "storage/catalogue_string.h"
 
 namespace mw::shell {
 
 namespace {
 
 QString catalogue(int id) {
-    return catalogueHas(id) ? QString::fromUtf8(catalogueText(id).data()) : QString();
+    return catalogueHas(id) ? storage::catalogueString(id) : QString();
 }
 
 // The keys of the main accelerator table.

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QToolTip>
 
-#include "resources/message_catalogue.h"
+#include "storage/catalogue_string.h"
 
 namespace mw::shell {
 
@@ -50,7 +50,7 @@ CHintBalloon::~CHintBalloon() {
 }
 
 void CHintBalloon::AddTool(QWidget* field, int stringNumber) {
-    AddTool(field, QString::fromUtf8(catalogueText(stringNumber).data()));
+    AddTool(field, storage::catalogueString(stringNumber));
 }
 
 void CHintBalloon::AddTool(QWidget* field, const QString& text) {

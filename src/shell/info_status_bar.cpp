@@ -9,7 +9,7 @@
 #include <QProgressBar>
 #include <QToolButton>
 
-#include "resources/message_catalogue.h"
+#include "storage/catalogue_string.h"
 
 namespace mw::shell {
 
@@ -22,9 +22,7 @@ constexpr int kMsgPaneTip = 1025;
 constexpr int kPaneButtonId = 166;
 constexpr int kPaneProgressId = 167;
 
-QString text(int number) {
-    return QString::fromUtf8(catalogueText(number).data());
-}
+using storage::catalogueString;
 
 // The three small pictures of the line buttons, 14 by 13 pixels.
 QIcon lineButtonIcon(char kind) {
@@ -79,7 +77,7 @@ QLabel* indicator(QWidget* parent, const QString& name) {
 
 CInfoStatusBar::CInfoStatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("statusBar"));
-    const QString paneTip = text(kMsgPaneTip);
+    const QString paneTip = catalogueString(kMsgPaneTip);
 
     m_linePane = new QLabel(this);
     m_linePane->setObjectName(QStringLiteral("linePane"));
@@ -187,7 +185,7 @@ void CInfoStatusBar::NextLine() {
 }
 
 void CInfoStatusBar::ShowCurrentLine() {
-    m_linePane->setText(m_current >= 0 ? m_lines[m_current] : text(kMsgIdle));
+    m_linePane->setText(m_current >= 0 ? m_lines[m_current] : catalogueString(kMsgIdle));
     updateButtons();
 }
 

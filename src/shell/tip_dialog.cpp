@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <ctime>
 
-#include "resources/message_catalogue.h"
 #include "resources/prompt_service.h"
 #include "shell/pictures.h"
+#include "storage/catalogue_string.h"
 #include "storage/settings.h"
 
 namespace mw::shell {
@@ -23,9 +23,7 @@ constexpr int kMsgTrouble = 146;
 constexpr int kMsgNoTips = 1024;
 constexpr qint64 kLineLimit = 1000;  // lines are read up to 999 characters
 
-QString text(int number) {
-    return QString::fromUtf8(catalogueText(number).data());
-}
+using storage::catalogueString;
 
 bool isCommentLine(const QByteArray& line) {
     return line.isEmpty() || line[0] == ' ' || line[0] == '\t' || line[0] == '\n' ||
@@ -68,7 +66,7 @@ CTipDlg::CTipDlg(storage::Settings& settings, PromptService& prompts, const QStr
     auto* headingLayout = new QHBoxLayout(m_headingArea);
     auto* bulb = new QLabel(m_headingArea);
     bulb->setPixmap(bulbPicture());
-    m_heading = new QLabel(text(kMsgHeading), m_headingArea);
+    m_heading = new QLabel(catalogueString(kMsgHeading), m_headingArea);
     QFont headingFont = font();
     headingFont.setPixelSize(20);
     headingFont.setWeight(QFont::Weight(std::min(font().weight() + 300, 900)));
@@ -102,7 +100,7 @@ CTipDlg::CTipDlg(storage::Settings& settings, PromptService& prompts, const QStr
     qint64 position = settings.integer(storage::Setting::TipFilePos);
     m_file.setFileName(tipsPath);
     if (tipsPath.isEmpty() || !m_file.open(QIODevice::ReadOnly)) {
-        m_tip->setText(text(kMsgNoFile));
+        m_tip->setText(catalogueString(kMsgNoFile));
         m_next->setEnabled(false);
         return;
     }
@@ -135,7 +133,7 @@ void CTipDlg::readNextTip() {
     for (;;) {
         if (m_file.atEnd()) {
             if (wrapped) {
-                m_tip->setText(text(kMsgNoTips));
+                m_tip->setText(catalogueString(kMsgNoTips));
                 m_next->setEnabled(false);
                 return;
             }

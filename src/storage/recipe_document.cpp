@@ -4,6 +4,7 @@
 
 #include "resources/message_catalogue.h"
 #include "resources/prompt_service.h"
+#include "storage/catalogue_string.h"
 #include "storage/dao_exception.h"
 #include "storage/data_records.h"
 #include "storage/hop_utilization_reader.h"
@@ -20,9 +21,6 @@ constexpr int kMsgNoDataPath = 224;
 constexpr int kMsgOpening = 1019;
 constexpr int kMsgShortUtilization = 1021;
 
-QString text(int number) {
-    return QString::fromUtf8(catalogueText(number).data());
-}
 }  // namespace
 
 CMwcalcDoc::CMwcalcDoc(Settings& settings, PromptService& prompts, HelpService* help,
@@ -49,7 +47,7 @@ void CMwcalcDoc::endOpening() {
 bool CMwcalcDoc::OnOpenDocument(const QString& path) {
     if (m_status) {
         m_status->setProgress(0);
-        m_status->setStatusText(text(kMsgOpening));
+        m_status->setStatusText(catalogueString(kMsgOpening));
         m_status->setProgress(10);
     }
     auto connection = std::make_unique<Database>();

@@ -1,14 +1,10 @@
 #include "storage/settings.h"
 
-#include "resources/message_catalogue.h"
+#include "storage/catalogue_string.h"
 
 namespace mw::storage {
 
 namespace {
-
-QString text(int number) {
-    return QString::fromUtf8(catalogueText(number).data());
-}
 
 QString key(const SettingInfo& info) {
     return info.section + QLatin1Char('/') + info.name;
@@ -21,19 +17,19 @@ const QString kRecentSection = QStringLiteral("Recent File List");
 const std::vector<SettingInfo>& Settings::index() {
     // Names come from the catalogue where they are numbered texts.
     static const std::vector<SettingInfo> settings = [] {
-        const QString settingsSection = text(66);
-        const QString tools = text(74);
+        const QString settingsSection = catalogueString(66);
+        const QString tools = catalogueString(74);
         const QString tip = QStringLiteral("Tip");
         return std::vector<SettingInfo>{
-            {Setting::DefaultRecipeFile, settingsSection, text(153), false, QString()},
-            {Setting::DefaultDataFile, settingsSection, text(155), false, QString()},
-            {Setting::RecipeFileOpened, settingsSection, text(232), false, QString()},
-            {Setting::DisplayWarnings, settingsSection, text(113), true, 1},
-            {Setting::DisplayDeleteWarnings, settingsSection, text(118), true, 1},
-            {Setting::DisplayToolTips, settingsSection, text(189), true, 1},
-            {Setting::RecipeScroll, settingsSection, text(190), true, 0},
-            {Setting::UserSkill, settingsSection, text(111), false, QString()},
-            {Setting::View, settingsSection, text(67), false, QString()},
+            {Setting::DefaultRecipeFile, settingsSection, catalogueString(153), false, QString()},
+            {Setting::DefaultDataFile, settingsSection, catalogueString(155), false, QString()},
+            {Setting::RecipeFileOpened, settingsSection, catalogueString(232), false, QString()},
+            {Setting::DisplayWarnings, settingsSection, catalogueString(113), true, 1},
+            {Setting::DisplayDeleteWarnings, settingsSection, catalogueString(118), true, 1},
+            {Setting::DisplayToolTips, settingsSection, catalogueString(189), true, 1},
+            {Setting::RecipeScroll, settingsSection, catalogueString(190), true, 0},
+            {Setting::UserSkill, settingsSection, catalogueString(111), false, QString()},
+            {Setting::View, settingsSection, catalogueString(67), false, QString()},
             {Setting::RecipeDocSizeMaxX, settingsSection, QStringLiteral("RecipeDocSizeMaxX"), true,
              815},
             {Setting::RecipeDocSizeMaxY, settingsSection, QStringLiteral("RecipeDocSizeMaxY"), true,
@@ -43,13 +39,13 @@ const std::vector<SettingInfo>& Settings::index() {
             {Setting::RecipeFormSizeMaxY, settingsSection, QStringLiteral("RecipeFormSizeMaxY"),
              true, 510},
             {Setting::WindowPos, settingsSection, QStringLiteral("WindowPos"), false, QString()},
-            {Setting::MSInfoPath, tools, text(216), false, QString()},
-            {Setting::PathTool1, tools, text(75), false, QString()},
-            {Setting::PathTool2, tools, text(76), false, QString()},
-            {Setting::PathTool3, tools, text(225), false, QString()},
-            {Setting::NameTool1, tools, text(226), false, QString()},
-            {Setting::NameTool2, tools, text(227), false, QString()},
-            {Setting::NameTool3, tools, text(228), false, QString()},
+            {Setting::MSInfoPath, tools, catalogueString(216), false, QString()},
+            {Setting::PathTool1, tools, catalogueString(75), false, QString()},
+            {Setting::PathTool2, tools, catalogueString(76), false, QString()},
+            {Setting::PathTool3, tools, catalogueString(225), false, QString()},
+            {Setting::NameTool1, tools, catalogueString(226), false, QString()},
+            {Setting::NameTool2, tools, catalogueString(227), false, QString()},
+            {Setting::NameTool3, tools, catalogueString(228), false, QString()},
             {Setting::SelectedReport, settingsSection, QStringLiteral("Selected Report"), false,
              QString()},
             {Setting::TipStartUp, tip, QStringLiteral("StartUp"), true, 0},
@@ -67,7 +63,7 @@ const SettingInfo& Settings::info(Setting key) {
 Settings::Settings(std::unique_ptr<QSettings> store) : m_store(std::move(store)) {}
 
 std::unique_ptr<QSettings> Settings::openUserStore() {
-    return std::make_unique<QSettings>(text(14), text(57344));
+    return std::make_unique<QSettings>(catalogueString(14), catalogueString(57344));
 }
 
 QString Settings::string(Setting k) const {
