@@ -2,10 +2,8 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -66,16 +64,13 @@ CAlcoholCalcDlg::CAlcoholCalcDlg(PromptService& prompts, QWidget* parent)
     results->addWidget(new QLabel(QStringLiteral("% by Weight"), this), 1, 0);
     results->addWidget(byWeight, 1, 1);
 
-    QListWidget* list =
-        makeSolvingForList({QStringLiteral("% by Volume"), QStringLiteral("Original Gravity"),
-                            QStringLiteral("Terminal Gravity")},
-                           {byVolumeLabel, originalLabel, terminalLabel});
+    makeSolvingForList({QStringLiteral("% by Volume"), QStringLiteral("Original Gravity"),
+                        QStringLiteral("Terminal Gravity")},
+                       {byVolumeLabel, originalLabel, terminalLabel});
     makeActionButtons(QStringLiteral("&Calculate"), QStringLiteral("&Recalculate"),
                       QStringLiteral("C&lear"));
     m_abvAbw = new QPushButton(QStringLiteral("&ABV to/from ABW..."), this);
     m_sgBalling = new QPushButton(QStringLiteral("&SG to/from Balling..."), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* formula =
         new QLabel(QStringLiteral("%ABV = ( ( Original Gravity - Terminal Gravity ) * .1275\n"
@@ -90,26 +85,7 @@ CAlcoholCalcDlg::CAlcoholCalcDlg(PromptService& prompts, QWidget* parent)
     left->addLayout(inputs);
     left->addWidget(yeast);
     left->addStretch(1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(solvingForLabel());
-    right->addWidget(list);
-    right->addLayout(results);
-    right->addStretch(1);
-    auto* top = new QHBoxLayout;
-    top->addLayout(left, 3);
-    top->addLayout(right, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_calculate);
-    buttons->addWidget(m_recalculate);
-    buttons->addWidget(m_clear);
-    buttons->addWidget(m_abvAbw);
-    buttons->addWidget(m_sgBalling);
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(formula);
-    layout->addLayout(buttons);
+    arrange(left, results, {formula}, {m_abvAbw, m_sgBalling});
 
     m_hints->AddTool(original, kHintGravity);
     m_hints->AddTool(terminal, kHintTerminal);

@@ -32,7 +32,6 @@ class VariableCalculatorDlg : public QDialog {
 public:
     QLineEdit* field(int solverField) const { return m_fields.at(solverField); }
     QListWidget* solvingForList() const { return m_list; }
-    QLabel* solvingForLabel() const { return m_listLabel; }
     QLabel* variableLabel(int variable) const {
         return m_labels.at(static_cast<std::size_t>(variable));
     }
