@@ -19,7 +19,7 @@
 #include "grid/dao_data_source.h"
 #include "grid/grid_settings.h"
 #include "grid/gw_tab_grid_ctrl.h"
-#include "recipe_form/lookup_screenshots.h"
+#include "recipe_form/ingredient_lookups.h"
 #include "resources/prompt_service.h"
 #include "shell/about_dialog.h"
 #include "shell/application.h"
@@ -58,6 +58,52 @@ bool save(QWidget& widget, const QString& folder, const QString& name) {
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
     const bool ok = widget.grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// Each ingredient lookup (and the adjunct lookup in priming mode) on the data
+// database the settings name.
+bool saveLookups(storage::Settings& settings, PromptService& prompts, const QString& folder) {
+    bool ok = true;
+    const auto shoot = [&](recipe_form::CLookupDlg& lookup, const char* kind) {
+        const QString name = QStringLiteral("lookup-") + QString::fromLatin1(kind);
+        if (!lookup.load()) {
+            std::printf("FAILED %s\n", qPrintable(name));
+            ok = false;
+            return;
+        }
+        ok &= save(lookup, folder, name);
+        lookup.hide();
+    };
+    {
+        recipe_form::CLookupAdjunct adjunct(settings, prompts, nullptr);
+        shoot(adjunct, "adjunct");
+    }
+    {
+        recipe_form::CLookupAdjunct priming(settings, prompts, nullptr);
+        priming.setPriming(true);
+        shoot(priming, "adjunct-priming");
+    }
+    {
+        recipe_form::CLookupExtract extract(settings, prompts, nullptr);
+        shoot(extract, "extract");
+    }
+    {
+        recipe_form::CLookupGrain grain(settings, prompts, nullptr);
+        shoot(grain, "grain");
+    }
+    {
+        recipe_form::CLookupHop hop(settings, prompts, nullptr);
+        shoot(hop, "hop");
+    }
+    {
+        recipe_form::CLookupKit kit(settings, prompts, nullptr);
+        shoot(kit, "kit");
+    }
+    {
+        recipe_form::CLookupYeast yeast(settings, prompts, nullptr);
+        shoot(yeast, "yeast");
+    }
     return ok;
 }
 
@@ -166,7 +212,7 @@ int renderScreenshots(const QString& folder) {
         ok &= saveIngredientGrid(*app.document()->database(), folder);
 
         ok &= saveCalculators(app.document()->hopUtilization(), prompts, folder);
-        recipe_form::renderLookupScreenshots(folder, settings, prompts);
+        ok &= saveLookups(settings, prompts, folder);
 
         shell::CMWOptionsSheet options(settings, prompts, files, &help, frame);
         for (int page = 0; page < options.tabs()->count(); ++page) {
