@@ -38,7 +38,26 @@ QDateTime parseDate(const QVariant& value) {
 
 }  // namespace
 
-Recordset::Recordset(Database* database) : m_database(database) {}
+Recordset::Recordset(Database* database)
+    : m_database(database), m_databaseAlive(database ? database->lifetime() : Lifetime()) {}
+
+bool Recordset::databaseGone() const {
+    return m_database == nullptr || m_databaseAlive.expired();
+}
+
+Database* Recordset::database() const {
+    return databaseGone() ? nullptr : m_database;
+}
+
+Database* Recordset::db() const {
+    if (databaseGone()) {
+        throw DaoException(DaoError::CannotOpen,
+                           QStringLiteral("The database of the record object for %1 has been "
+                                          "closed.")
+                               .arg(sourceName()));
+    }
+    return m_database;
+}
 
 Recordset::~Recordset() {
     close();
@@ -81,6 +100,7 @@ void Recordset::setParameter(const QString& name, const QVariant& value) {
 }
 
 void Recordset::requireOpen() const {
+    db();
     if (!m_open) {
         throw DaoException(
             DaoError::OperationNotSupported,
@@ -132,8 +152,7 @@ QString Recordset::quotedColumns() const {
 void Recordset::resolveSource() {
     const QString name = sourceName();
     const QString type =
-        m_database
-            ->scalar(QStringLiteral("SELECT type FROM sqlite_master WHERE name = ? "
+        db()->scalar(QStringLiteral("SELECT type FROM sqlite_master WHERE name = ? "
                                     "COLLATE NOCASE AND type IN ('table', 'view')"),
                      {name})
             .toString();
@@ -146,15 +165,13 @@ void Recordset::resolveSource() {
         return;
     }
     const bool hasQueries =
-        m_database
-            ->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
+        db()->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
                                     "name = ?"),
                      {kSavedQueriesTable})
             .toInt() > 0;
-    if (hasQueries && m_database
-                              ->scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE QueryName = ?")
-                                           .arg(quoted(kSavedQueriesTable)),
-                                       {name})
+    if (hasQueries && db()->scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE QueryName = ?")
+                                       .arg(quoted(kSavedQueriesTable)),
+                                   {name})
                               .toInt() > 0) {
         m_kind = SourceKind::SavedQuery;
         return;
@@ -167,7 +184,7 @@ void Recordset::resolveSource() {
 }
 
 void Recordset::open(OpenType type, int options) {
-    if (m_database == nullptr || !m_database->isOpen()) {
+    if (databaseGone() || !m_database->isOpen()) {
         throw DaoException(
             DaoError::CannotOpen,
             QStringLiteral("The record object for %1 has no open database.").arg(sourceName()));
@@ -199,8 +216,8 @@ void Recordset::open(OpenType type, int options) {
             m_keysValid = false;
             m_keys.clear();
             const QVariant first =
-                m_database->scalar(QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid LIMIT 1")
-                                       .arg(quoted(m_source)));
+                db()->scalar(QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid LIMIT 1")
+                                 .arg(quoted(m_source)));
             if (first.isNull()) {
                 m_keysValid = true;
                 position(0);
@@ -236,7 +253,7 @@ void Recordset::loadSnapshot() {
     } else if (m_kind == SourceKind::View) {
         sql = QStringLiteral("SELECT * FROM %1").arg(quoted(m_source));
     } else {
-        QSqlQuery stored = m_database->exec(
+        QSqlQuery stored = db()->exec(
             QStringLiteral("SELECT QuerySql, QueryParameters FROM %1 WHERE QueryName = ?")
                 .arg(quoted(kSavedQueriesTable)),
             {m_source});
@@ -255,7 +272,7 @@ void Recordset::loadSnapshot() {
             values << *it;
         }
     }
-    QSqlQuery query = m_database->exec(sql, values);
+    QSqlQuery query = db()->exec(sql, values);
     const QSqlRecord record = query.record();
     m_rowColumnOfField.assign(m_fields.size(), -1);
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
@@ -289,7 +306,7 @@ void Recordset::ensureKeys() {
     QStringList order = m_indexColumns;
     QString orderBy = quotedList(order);
     orderBy += orderBy.isEmpty() ? QStringLiteral("rowid") : QStringLiteral(", rowid");
-    QSqlQuery query = m_database->exec(
+    QSqlQuery query = db()->exec(
         QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(quoted(m_source), orderBy));
     m_keys.clear();
     while (query.next()) {
@@ -325,7 +342,7 @@ void Recordset::loadCurrent() {
         assignFields(m_rows[static_cast<std::size_t>(m_pos)]);
         return;
     }
-    QSqlQuery query = m_database->exec(
+    QSqlQuery query = db()->exec(
         QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(quotedColumns(), quoted(m_source)),
         {m_currentRowId});
     if (!query.next()) {
@@ -431,8 +448,7 @@ QVariantList Recordset::fieldValues() const {
 void Recordset::setCurrentIndex(const QString& indexName) {
     requireTable("Setting an index");
     const QString table =
-        m_database
-            ->scalar(QStringLiteral("SELECT tbl_name FROM sqlite_master WHERE type = 'index' AND "
+        db()->scalar(QStringLiteral("SELECT tbl_name FROM sqlite_master WHERE type = 'index' AND "
                                     "name = ?"),
                      {indexName})
             .toString();
@@ -441,8 +457,7 @@ void Recordset::setCurrentIndex(const QString& indexName) {
             DaoError::IndexNotFound,
             QStringLiteral("'%1' is not an index in the table '%2'.").arg(indexName, m_source));
     }
-    QSqlQuery info =
-        m_database->exec(QStringLiteral("PRAGMA index_info(%1)").arg(quoted(indexName)));
+    QSqlQuery info = db()->exec(QStringLiteral("PRAGMA index_info(%1)").arg(quoted(indexName)));
     QStringList columns;
     while (info.next()) {
         columns << info.value(2).toString();
@@ -469,10 +484,10 @@ bool Recordset::seek(const QString& comparison, const QVariantList& keys) {
         conditions << quoted(m_indexColumns[i]) + QStringLiteral(" = ?");
     }
     QSqlQuery query =
-        m_database->exec(QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY %3, rowid LIMIT 1")
-                             .arg(quoted(m_source), conditions.join(QStringLiteral(" AND ")),
-                                  quotedList(m_indexColumns)),
-                         keys);
+        db()->exec(QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY %3, rowid LIMIT 1")
+                       .arg(quoted(m_source), conditions.join(QStringLiteral(" AND ")),
+                            quotedList(m_indexColumns)),
+                   keys);
     if (!query.next()) {
         m_noMatch = true;
         return false;
@@ -536,7 +551,7 @@ void Recordset::moveLast() {
 }
 
 bool Recordset::isBOF() const {
-    if (!m_open) {
+    if (!isOpen()) {
         return true;
     }
     if (!m_snapshot && !m_keysValid) {
@@ -547,7 +562,7 @@ bool Recordset::isBOF() const {
 }
 
 bool Recordset::isEOF() const {
-    if (!m_open) {
+    if (!isOpen()) {
         return true;
     }
     if (!m_snapshot && !m_keysValid) {
@@ -600,7 +615,7 @@ void Recordset::update() {
         for (int i = 0; i < columns.size(); ++i) {
             marks << QStringLiteral("?");
         }
-        QSqlQuery query = m_database->exec(
+        QSqlQuery query = db()->exec(
             QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                 .arg(quoted(m_source), quotedList(columns), marks.join(QStringLiteral(", "))),
             values);
@@ -627,7 +642,7 @@ void Recordset::update() {
     }
     QVariantList bound = values;
     bound << m_currentRowId << m_readValues;
-    QSqlQuery query = m_database->exec(
+    QSqlQuery query = db()->exec(
         QStringLiteral("UPDATE %1 SET %2 WHERE %3")
             .arg(quoted(m_source), sets.join(QStringLiteral(", ")), unchangedRowCondition()),
         bound);
@@ -638,6 +653,7 @@ void Recordset::update() {
     }
     m_editMode = EditMode::None;
     m_lastModified = m_currentRowId;
+    m_keysValid = false;  // a changed key column moves the row in index order
     loadCurrent();
 }
 
@@ -651,8 +667,7 @@ QString Recordset::unchangedRowCondition() const {
 
 DaoException Recordset::staleRowError(const QString& consequence) const {
     const bool exists =
-        m_database
-            ->scalar(
+        db()->scalar(
                 QStringLiteral("SELECT count(*) FROM %1 WHERE rowid = ?").arg(quoted(m_source)),
                 {m_currentRowId})
             .toInt() > 0;
@@ -668,16 +683,18 @@ DaoException Recordset::staleRowError(const QString& consequence) const {
 void Recordset::deleteRecord() {
     requireUpdatable();
     requireCurrent();
+    // The key list must hold the row before it goes, so that the next move
+    // steps from its place.
+    ensureKeys();
     m_editMode = EditMode::None;
     QVariantList bound{m_currentRowId};
     bound << m_readValues;
-    QSqlQuery query = m_database->exec(
+    QSqlQuery query = db()->exec(
         QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoted(m_source), unchangedRowCondition()),
         bound);
     if (query.numRowsAffected() == 0) {
         throw staleRowError(QStringLiteral("It was not deleted."));
     }
-    ensureKeys();
     if (m_pos >= 0 && m_pos < static_cast<int>(m_keys.size())) {
         m_keys.erase(m_keys.begin() + m_pos);
     }

@@ -5,12 +5,15 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 #include <vector>
 
 namespace mw::storage {
 
 class Database;
 class DaoException;
+// Expires when the database it was taken from is destroyed.
+using Lifetime = std::weak_ptr<const void>;
 
 enum class FieldType { Long, Short, Double, Text, Bool, DateTime };
 
@@ -51,8 +54,10 @@ public:
 
     void open(OpenType type = OpenType::Default, int options = OpenOption::None);
     void close();
-    bool isOpen() const { return m_open; }
-    Database* database() const { return m_database; }
+    // False as well once the database has been closed and destroyed.
+    bool isOpen() const { return m_open && !databaseGone(); }
+    // The database, or null once it has been destroyed.
+    Database* database() const;
     const std::vector<FieldBinding>& fields() const { return m_fields; }
     // The source's name without brackets.
     QString sourceName() const;
@@ -107,6 +112,10 @@ private:
     enum class SourceKind { Table, View, SavedQuery };
 
     void addBinding(const char* column, FieldType type, void* member, bool identity);
+    // The database, or DaoException when it has been destroyed: a record
+    // object may outlive the file it was opened on (File Close).
+    Database* db() const;
+    bool databaseGone() const;
     void requireOpen() const;
     void requireTable(const char* operation) const;
     void requireUpdatable() const;
@@ -132,6 +141,7 @@ private:
     DaoException staleRowError(const QString& consequence) const;
 
     Database* m_database;
+    Lifetime m_databaseAlive;
     std::vector<FieldBinding> m_fields;
     std::vector<bool> m_null;
     QHash<QString, QVariant> m_parameters;

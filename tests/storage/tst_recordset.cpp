@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <functional>
 
 #include "storage/dao_exception.h"
 #include "storage/data_records.h"
@@ -228,23 +229,165 @@ private slots:
         QCOMPARE(hops.recordCount(), 2L);
     }
 
-    void deleteThenMoveNextLandsOnTheFollowingRow() {
+    // After a delete, MoveNext lands on the row that followed the deleted one
+    // and MovePrev on the one before it, whatever brought the row current.
+    void deleteThenMove_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<bool>("forward");
+        QTest::addColumn<int>("expected");  // batch number; 0 past either end
+
+        // Batches 2, 3, 4 stored; "add" stores batch 9 after the target is current.
+        QTest::newRow("fresh open, next") << "fresh" << 2 << true << 3;
+        QTest::newRow("fresh open, prev") << "fresh" << 2 << false << 0;
+        const QList<int> batches{2, 3, 4};
+        for (const QString& start :
+             {QStringLiteral("moves"), QStringLiteral("seek"), QStringLiteral("add")}) {
+            QList<int> order = batches;
+            if (start == QLatin1String("add")) {
+                order << 9;
+            }
+            for (int i = 0; i < batches.size(); ++i) {
+                const int target = batches[i];
+                const int next = i + 1 < order.size() ? order[i + 1] : 0;
+                const int prev = i > 0 ? order[i - 1] : 0;
+                const QByteArray name =
+                    QStringLiteral("%1, delete %2, ").arg(start).arg(target).toLatin1();
+                QTest::newRow(name + "next") << start << target << true << next;
+                QTest::newRow(name + "prev") << start << target << false << prev;
+            }
+        }
+    }
+
+    void deleteThenMove() {
+        QFETCH(QString, start);
+        QFETCH(int, target);
+        QFETCH(bool, forward);
+        QFETCH(int, expected);
         StorageFixture f;
         Database db;
         db.open(f.newRecipeDatabase());
-        for (int batch = 1; batch <= 3; ++batch) {
+        for (int batch = 2; batch <= 4; ++batch) {
+            StorageFixture::addRecipe(db, batch, QStringLiteral("Batch %1").arg(batch));
+        }
+        storage::CRecordSetRecipe recipe(&db);
+        recipe.open();
+        if (start == QLatin1String("seek")) {
+            recipe.setCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
+            QVERIFY(recipe.seek(QStringLiteral("="), {target}));
+        } else if (start != QLatin1String("fresh")) {
+            recipe.setCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
+            while (recipe.m_RecipeBatchNo != target) {
+                recipe.moveNext();
+            }
+        }
+        if (start == QLatin1String("add")) {
+            recipe.addNew();
+            recipe.m_RecipeBatchNo = 9;
+            recipe.m_RecipeName = QStringLiteral("Added");
+            recipe.update();
+        }
+        QCOMPARE(recipe.m_RecipeBatchNo, target);
+
+        recipe.deleteRecord();
+        if (forward) {
+            recipe.moveNext();
+        } else {
+            recipe.movePrev();
+        }
+        if (expected == 0) {
+            QVERIFY(forward ? recipe.isEOF() : recipe.isBOF());
+        } else {
+            QVERIFY(!recipe.isEOF() && !recipe.isBOF());
+            QCOMPARE(recipe.m_RecipeBatchNo, expected);
+        }
+        QCOMPARE(recipe.recordCount(), start == QLatin1String("add") ? 3L : 2L);
+    }
+
+    // Changing the indexed column moves the row in index order.
+    void editedKeyMovesTheRow() {
+        StorageFixture f;
+        Database db;
+        db.open(f.newRecipeDatabase());
+        for (int batch = 2; batch <= 4; ++batch) {
             StorageFixture::addRecipe(db, batch, QStringLiteral("Batch %1").arg(batch));
         }
         storage::CRecordSetRecipe recipe(&db);
         recipe.open();
         recipe.setCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
-        QVERIFY(recipe.seek(QStringLiteral("="), {2}));
-        recipe.deleteRecord();
-        recipe.moveNext();
-        QCOMPARE(recipe.m_RecipeBatchNo, 3);
+        recipe.edit();
+        recipe.m_RecipeBatchNo = 5;
+        recipe.update();
         recipe.movePrev();
-        QCOMPARE(recipe.m_RecipeBatchNo, 1);
-        QCOMPARE(recipe.recordCount(), 2L);
+        QCOMPARE(recipe.m_RecipeBatchNo, 4);
+    }
+
+    // File Close destroys the database under record objects a window may
+    // still hold: every use afterwards fails with an error, never touches
+    // freed memory (the sanitizer build checks that).
+    void recordObjectOutlivingItsDatabaseFailsClearly() {
+        StorageFixture f;
+        const QString path = f.newRecipeDatabase();
+        storage::Workspace workspace;
+        Database& db = workspace.openDatabase(path);
+        StorageFixture::addRecipe(db, 1, QStringLiteral("Kept"));
+        storage::CRecordSetRecipe recipe(&db);
+        recipe.open();
+        QVERIFY(recipe.isOpen());
+        workspace.closeAll();
+
+        QVERIFY(!recipe.isOpen());
+        QVERIFY(recipe.database() == nullptr);
+        QVERIFY(recipe.isEOF());
+        const std::vector<std::function<void()>> uses{
+            [&] { recipe.moveNext(); },     [&] { recipe.moveFirst(); }, [&] { recipe.edit(); },
+            [&] { recipe.deleteRecord(); }, [&] { recipe.requery(); },   [&] { recipe.open(); },
+            [&] { recipe.recordCount(); },  [&] { recipe.addNew(); },
+        };
+        for (const auto& use : uses) {
+            QCOMPARE(errorNumber(use), storage::DaoError::CannotOpen);
+        }
+        recipe.close();  // and the destructor after it
+
+        Database check;
+        check.open(path);
+        QCOMPARE(check.scalar(QStringLiteral("SELECT RecipeName FROM Recipes")).toString(),
+                 QStringLiteral("Kept"));
+    }
+
+    // A database opened read-only refuses writes and stays out of its
+    // workspace's transactions, so a commit changes one file only.
+    void readOnlyDatabaseRefusesWritesAndSkipsTransactions() {
+        StorageFixture f;
+        const QString recipes = f.newRecipeDatabase();
+        const QString data = f.newDataDatabase();
+        storage::Workspace workspace;
+        Database& recipeDb = workspace.openDatabase(recipes);
+        Database& dataDb = workspace.openDatabase(data, Database::Access::ReadOnly);
+        QVERIFY(dataDb.isReadOnly());
+
+        QCOMPARE(errorNumber([&] { addHop(dataDb, QStringLiteral("Citra"), 12.0); }),
+                 storage::DaoError::ReadOnly);
+        storage::CRecordSetHops hops(&dataDb);
+        hops.open();
+        QVERIFY(!hops.canUpdate() || errorNumber([&] {
+                                         hops.addNew();
+                                         hops.m_HopsName = QStringLiteral("Mosaic");
+                                         hops.update();
+                                     }) == storage::DaoError::ReadOnly);
+
+        workspace.beginTrans();
+        QCOMPARE(recipeDb.transactionDepth(), 1);
+        QCOMPARE(dataDb.transactionDepth(), 0);
+        StorageFixture::addRecipe(recipeDb, 3, QStringLiteral("Bitter"));
+        workspace.commitTrans();
+
+        Database check;
+        check.open(data);
+        QCOMPARE(check.scalar(QStringLiteral("SELECT count(*) FROM Hops")).toInt(), 0);
+        check.close();
+        check.open(recipes);
+        QCOMPARE(check.scalar(QStringLiteral("SELECT count(*) FROM Recipes")).toInt(), 1);
     }
 
     void queriesAreReadOnlySnapshots() {
