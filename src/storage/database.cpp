@@ -73,7 +73,7 @@ void Database::openConnection(const QString& path) {
     }
 }
 
-void Database::open(const QString& path) {
+void Database::open(const QString& path, Access access) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
         throw DaoException(DaoError::FileNotFound,
@@ -84,6 +84,10 @@ void Database::open(const QString& path) {
                            QStringLiteral("'%1' is a folder, not a database file.").arg(path));
     }
     openConnection(path);
+    if (access == Access::ReadOnly) {
+        exec(QStringLiteral("PRAGMA query_only = ON"));
+        m_readOnly = true;
+    }
 }
 
 void Database::create(const QString& path) {
@@ -109,6 +113,7 @@ void Database::close() {
     QSqlDatabase::removeDatabase(m_connectionName);
     unregisterOpen(m_path);
     m_open = false;
+    m_readOnly = false;
 }
 
 QString Database::firstTableName() {
@@ -134,7 +139,14 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& values) {
         query.addBindValue(v);
     }
     if (!query.exec()) {
-        throw DaoException::fromSqlError(query.lastError(), m_path);
+        DaoException error = DaoException::fromSqlError(query.lastError(), m_path);
+        if (m_readOnly && error.number() == DaoError::ReadOnly) {
+            error = DaoException(DaoError::ReadOnly,
+                                 QStringLiteral("Cannot update. The database '%1' is open for "
+                                                "reading only here; nothing was written.")
+                                     .arg(m_path));
+        }
+        throw error;
     }
     return query;
 }

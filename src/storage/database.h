@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <initializer_list>
+#include <memory>
 
 namespace mw::storage {
 
@@ -19,13 +20,21 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens an existing file, shared and read-write. A missing file, a
-    // directory, or a file that is not a database is refused.
-    void open(const QString& path);
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Opens an existing file, shared. A missing file, a directory, or a file
+    // that is not a database is refused. A read-only connection refuses
+    // every write with error 3027 and takes no part in its workspace's
+    // transactions.
+    void open(const QString& path, Access access = Access::ReadWrite);
     // Creates a new, empty file (refused when the file exists) and opens it.
     void create(const QString& path);
     void close();
     bool isOpen() const { return m_open; }
+    bool isReadOnly() const { return m_readOnly; }
+    // Expires when this object is destroyed, so that record objects opened
+    // on it can tell instead of touching freed memory.
+    std::weak_ptr<const void> lifetime() const { return m_lifetime; }
     const QString& path() const { return m_path; }
 
     // The name of the first table the file lists among its table definitions.
@@ -63,6 +72,8 @@ private:
     QString m_connectionName;
     QString m_path;
     bool m_open = false;
+    bool m_readOnly = false;
+    std::shared_ptr<const int> m_lifetime = std::make_shared<const int>(0);
     int m_depth = 0;
 };
 

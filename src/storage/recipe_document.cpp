@@ -118,7 +118,10 @@ void CMwcalcDoc::LoadHopUtilization() {
                 // A name no file has, so that the open fails in the error box.
                 dataPath = QStringLiteral("Error_opening_DefaultDatabase");
             }
-            m_dataDatabase = &m_workspace.openDatabase(dataPath);
+            // Reference data is changed only through the reference dialogs'
+            // own workspace; here it is read-only, so a recipe save commits
+            // one file only.
+            m_dataDatabase = &m_workspace.openDatabase(dataPath, Database::Access::ReadOnly);
             auto records = std::make_unique<CRecordSetHopsUtilization>(m_dataDatabase);
             records->open(OpenType::Table, OpenOption::ReadOnly | OpenOption::ForwardOnly);
             m_utilizationRecords = std::move(records);

@@ -38,6 +38,8 @@ public:
     bool hasDatabase() const { return m_database != nullptr; }
     Database* database() const { return m_database; }
     Workspace& workspace() { return m_workspace; }
+    // The data database as this workspace reads it (read-only), or null.
+    Database* dataDatabase() const { return m_dataDatabase; }
     const QString& pathName() const { return m_path; }
 
     qint32 currentRecipeId() const { return m_currentRecipeId; }

@@ -11,9 +11,9 @@ Workspace::~Workspace() {
     closeAll();
 }
 
-Database& Workspace::openDatabase(const QString& path) {
+Database& Workspace::openDatabase(const QString& path, Database::Access access) {
     auto database = std::make_unique<Database>();
-    database->open(path);
+    database->open(path, access);
     m_databases.push_back(std::move(database));
     return *m_databases.back();
 }
@@ -41,19 +41,25 @@ void Workspace::closeAll() {
 
 void Workspace::beginTrans() {
     for (auto& d : m_databases) {
-        d->beginTrans();
+        if (!d->isReadOnly()) {
+            d->beginTrans();
+        }
     }
 }
 
 void Workspace::commitTrans() {
     for (auto& d : m_databases) {
-        d->commitTrans();
+        if (!d->isReadOnly()) {
+            d->commitTrans();
+        }
     }
 }
 
 void Workspace::rollback() {
     for (auto& d : m_databases) {
-        d->rollback();
+        if (!d->isReadOnly()) {
+            d->rollback();
+        }
     }
 }
 

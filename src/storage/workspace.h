@@ -25,7 +25,8 @@ public:
     const QString& user() const { return m_user; }
 
     // Opens a database file in this workspace; the workspace owns it.
-    Database& openDatabase(const QString& path);
+    Database& openDatabase(const QString& path,
+                           Database::Access access = Database::Access::ReadWrite);
     // Takes over a database opened elsewhere.
     Database& adopt(std::unique_ptr<Database> database);
     // The first database opened, or null.
@@ -34,7 +35,9 @@ public:
     void closeDatabase(Database* database);
     void closeAll();
 
-    // Transactions span every database of the workspace.
+    // Transactions span every writable database of the workspace; a
+    // read-only one cannot take part in a commit, so none can half-commit
+    // across files as long as one database only is writable.
     void beginTrans();
     void commitTrans();
     void rollback();

@@ -83,6 +83,32 @@ private slots:
         QCOMPARE(doc.hopUtilization().at(24, 10), 0.275);
     }
 
+    // The document reads reference data but never writes it: a recipe save
+    // in its workspace commits the recipe file alone.
+    void dataDatabaseIsReadOnlyInTheDocumentsWorkspace() {
+        DocumentSetup s;
+        CMwcalcDoc doc(*s.f.settings, s.prompts);
+        QVERIFY(doc.OnOpenDocument(s.recipes));
+        Database* data = doc.dataDatabase();
+        QVERIFY(data != nullptr);
+        int refused = 0;
+        try {
+            data->exec(QStringLiteral("DELETE FROM HopsUtilization"));
+        } catch (const storage::DaoException& e) {
+            refused = e.number();
+        }
+        QCOMPARE(refused, storage::DaoError::ReadOnly);
+
+        doc.workspace().beginTrans();
+        StorageFixture::addRecipe(*doc.database(), 5, QStringLiteral("Porter"));
+        doc.workspace().commitTrans();
+        QCOMPARE(doc.database()->transactionDepth(), 0);
+        QCOMPARE(data->transactionDepth(), 0);
+        Database check;
+        check.open(s.data);
+        QCOMPARE(check.scalar(QStringLiteral("SELECT count(*) FROM HopsUtilization")).toInt(), 275);
+    }
+
     void refusesTheWrongKind() {
         DocumentSetup s;
         CMwcalcDoc doc(*s.f.settings, s.prompts);
