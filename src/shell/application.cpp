@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMetaObject>
 #include <QTimer>
 #include <QWhatsThis>
 
@@ -18,6 +18,7 @@
 #include "shell/command_set.h"
 #include "shell/credits_dialog.h"
 #include "shell/file_chooser.h"
+#include "shell/help_topic.h"
 #include "shell/info_status_bar.h"
 #include "shell/main_frame.h"
 #include "shell/options_sheet.h"
@@ -40,6 +41,10 @@ constexpr int kMsgFutureVersion = 19;
 constexpr int kMsgOnlyOneDatabase = 72;
 constexpr int kMsgBothRequested = 230;
 constexpr int kMsgDefaultsFailed = 1026;
+constexpr int kHelpContents = 0;
+// The windows' help topics.
+constexpr int kHelpRecipeForm = 192;
+constexpr int kHelpRecipeLog = 140;
 
 using storage::Setting;
 
@@ -52,7 +57,7 @@ constexpr HelpTopic kHelpTopics[] = {
     {cmd::RefStyle, 98338},     {cmd::RefHop, 98339},        {cmd::RefGrain, 98340},
     {cmd::RefWater, 98342},     {cmd::RefYeast, 98343},      {cmd::RefRecipe, 98344},
     {cmd::RefExtract, 98385},   {cmd::RefKit, 98386},        {cmd::RefAdjunct, 98404},
-    {cmd::HelpGlossary, 98409}, {cmd::HelpHowToBrew, 98410}, {cmd::HelpContents, 0},
+    {cmd::HelpGlossary, 98409}, {cmd::HelpHowToBrew, 98410}, {cmd::HelpContents, kHelpContents},
     {cmd::HelpHomePage, 32879}, {cmd::HelpUsing, 57668},
 };
 
@@ -257,6 +262,8 @@ void CMwcalcApp::activateView(PlaceholderView::Kind kind) {
         }
     }
     auto* view = new PlaceholderView(kind, *m_document);
+    setHelpTopic(view,
+                 kind == PlaceholderView::Kind::RecipeForm ? kHelpRecipeForm : kHelpRecipeLog);
     connect(view, &QObject::destroyed, this, [this] {
         // The last window of a database closes the database.
         QTimer::singleShot(0, this, [this] {
@@ -365,6 +372,45 @@ void CMwcalcApp::showAbout() {
     about.exec();
 }
 
+int CMwcalcApp::frameHelpTopic() const {
+    QWidget* focus = m_frame->focusWidget();
+    QMdiSubWindow* sub = m_frame->mdiArea()->activeSubWindow();
+    const bool inArea = focus != nullptr && m_frame->mdiArea()->isAncestorOf(focus);
+    const bool inActive = sub != nullptr && focus != nullptr && sub->isAncestorOf(focus);
+    if (!inArea || inActive) {
+        if (const auto topic = helpTopicOf(focus)) {
+            return *topic;
+        }
+    }
+    if (sub != nullptr) {
+        if (const auto topic = helpTopicOf(sub->widget())) {
+            return *topic;
+        }
+    }
+    return kHelpContents;
+}
+
+bool CMwcalcApp::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    auto* widget = static_cast<QWidget*>(watched);
+    if (m_frame == nullptr || widget->window() == m_frame) {
+        return false;
+    }
+    // A window without a topic keeps F1 for its own use.
+    const auto topic = helpTopicOf(widget);
+    if (!topic) {
+        return false;
+    }
+    m_help.showHelp(*topic);
+    return true;
+}
+
 void CMwcalcApp::wireCommands() {
     using namespace cmd;
     CommandSet& c = m_frame->commands();
@@ -402,22 +448,11 @@ void CMwcalcApp::wireCommands() {
     for (const HelpTopic& topic : kHelpTopics) {
         c.setHandler(topic.command, [this, context = topic.context] { m_help.showHelp(context); });
     }
-    c.setHandler(HelpCurrent, [this] {
-        QMdiSubWindow* sub = m_frame->mdiArea()->activeSubWindow();
-        const QVariant context = sub ? sub->widget()->property("helpContext") : QVariant();
-        m_help.showHelp(context.isValid() ? context.toInt() : 0);
-    });
+    c.setHandler(HelpCurrent, [this] { m_help.showHelp(frameHelpTopic()); });
     c.setHandler(HelpContextMode, [] { QWhatsThis::enterWhatsThisMode(); });
-    // The editing commands act on the field that has the focus.
-    const std::pair<int, const char*> edits[] = {
-        {EditCut, "cut"}, {EditCopy, "copy"}, {EditPaste, "paste"}, {EditUndo, "undo"}};
-    for (const auto& [id, slot] : edits) {
-        c.setHandler(id, [slot = slot] {
-            if (QWidget* focus = QApplication::focusWidget()) {
-                QMetaObject::invokeMethod(focus, slot);
-            }
-        });
-    }
+    // F1 in the main window is the command's key; in a dialog it is caught
+    // on its way to the dialog.
+    qApp->installEventFilter(this);
     connect(m_frame->infoStatusBar(), &CInfoStatusBar::lineHelpRequested, this,
             [this] { m_help.showHelp(98338); });
     connect(m_frame, &CMainFrame::activeViewChanged, this, &CMwcalcApp::onActiveViewChanged);

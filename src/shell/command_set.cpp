@@ -1,6 +1,8 @@
 #include "shell/command_set.h"
 
 #include <QKeySequence>
+#include <QWidget>
+#include <vector>
 
 #include "resources/message_catalogue.h"
 #include "shell/command_ids.h"
@@ -14,52 +16,46 @@ QString catalogue(int id) {
     return catalogueHas(id) ? storage::catalogueString(id) : QString();
 }
 
-// The keys of the main accelerator table.
-QList<QKeySequence> keysOf(int id) {
+struct KeyBinding {
+    int id;
+    QList<QKeySequence> keys;
+};
+
+// The main accelerator table.
+const std::vector<KeyBinding>& keyTable() {
     using namespace cmd;
-    switch (id) {
-        case FileOpen:
-            return {QKeySequence(Qt::CTRL | Qt::Key_O)};
-        case RecordCommit:
-            return {QKeySequence(Qt::CTRL | Qt::Key_S)};
-        case RecordFirst:
-            return {QKeySequence(Qt::CTRL | Qt::Key_F)};
-        case RecordPrev:
-            return {QKeySequence(Qt::CTRL | Qt::Key_P)};
-        case RecordNext:
-            return {QKeySequence(Qt::CTRL | Qt::Key_N)};
-        case RecordLast:
-            return {QKeySequence(Qt::CTRL | Qt::Key_L)};
-        case RecordRefresh:
-            return {QKeySequence(Qt::CTRL | Qt::Key_R)};
-        case RecordAdd:
-            return {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)};
-        case RecordCopy:
-            return {QKeySequence(Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier |
-                                 Qt::Key_Plus)};
-        case RecordDelete:
-            return {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)};
-        case CalcBitterness:
-            return {QKeySequence(Qt::CTRL | Qt::Key_I)};
-        case GridDeleteIngredient:
-            return {QKeySequence(Qt::CTRL | Qt::Key_D)};
-        case GridShowMenu:
-            return {QKeySequence(Qt::CTRL | Qt::Key_M)};
-        case EditCopy:
-            return {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)};
-        case EditCut:
-            return {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)};
-        case EditPaste:
-            return {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)};
-        case EditUndo:
-            return {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)};
-        case HelpCurrent:
-            return {QKeySequence(Qt::Key_F1)};
-        case HelpContextMode:
-            return {QKeySequence(Qt::SHIFT | Qt::Key_F1)};
-        default:
-            return {};
+    static const std::vector<KeyBinding> table = {
+        {FileOpen, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {RecordCommit, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {RecordFirst, {QKeySequence(Qt::CTRL | Qt::Key_F)}},
+        {RecordPrev, {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {RecordNext, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+        {RecordLast, {QKeySequence(Qt::CTRL | Qt::Key_L)}},
+        {RecordRefresh, {QKeySequence(Qt::CTRL | Qt::Key_R)}},
+        {RecordAdd, {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)}},
+        {RecordCopy,
+         {QKeySequence(Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier | Qt::Key_Plus)}},
+        {RecordDelete, {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)}},
+        {CalcBitterness, {QKeySequence(Qt::CTRL | Qt::Key_I)}},
+        {GridDeleteIngredient, {QKeySequence(Qt::CTRL | Qt::Key_D)}},
+        {GridShowMenu, {QKeySequence(Qt::CTRL | Qt::Key_M)}},
+        {EditCopy, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {EditCut, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        {EditPaste, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+        {EditUndo, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+        {HelpCurrent, {QKeySequence(Qt::Key_F1)}},
+        {HelpContextMode, {QKeySequence(Qt::SHIFT | Qt::Key_F1)}},
+    };
+    return table;
+}
+
+QList<QKeySequence> keysOf(int id) {
+    for (const KeyBinding& binding : keyTable()) {
+        if (binding.id == id) {
+            return binding.keys;
+        }
     }
+    return {};
 }
 
 }  // namespace
@@ -81,6 +77,17 @@ QAction* CommandSet::action(int id) {
         return *it;
     }
     auto* a = new QAction(this);
+    a->setEnabled(false);
+    describe(id, a);
+    return a;
+}
+
+void CommandSet::adopt(int id, QAction* action) {
+    Q_ASSERT(!m_actions.contains(id));
+    describe(id, action);
+}
+
+void CommandSet::describe(int id, QAction* a) {
     a->setData(id);
     a->setStatusTip(promptOf(id));
     a->setToolTip(tooltipOf(id));
@@ -88,9 +95,13 @@ QAction* CommandSet::action(int id) {
     if (!keys.isEmpty()) {
         a->setShortcuts(keys);
     }
-    a->setEnabled(false);
     m_actions.insert(id, a);
-    return a;
+}
+
+void CommandSet::attachKeys(QWidget* window) {
+    for (const KeyBinding& binding : keyTable()) {
+        window->addAction(action(binding.id));
+    }
 }
 
 void CommandSet::setHandler(int id, std::function<void()> handler) {

@@ -19,6 +19,12 @@ public:
 
     // The action of a command (created on first use).
     QAction* action(int id);
+    // Makes an existing action the command's own (a bar's toggle action,
+    // which keeps its own check mark and handler); before its first use.
+    void adopt(int id, QAction* action);
+    // Every command of the main accelerator table answers its keys while
+    // `window` is active, whether or not a menu or the toolbar shows it.
+    void attachKeys(QWidget* window);
     // Connects a handler and enables the command.
     void setHandler(int id, std::function<void()> handler);
     // Disconnects the handler and disables the command.
@@ -30,6 +36,8 @@ public:
     static QString tooltipOf(int id);
 
 private:
+    void describe(int id, QAction* action);
+
     QHash<int, QAction*> m_actions;
     QHash<int, QMetaObject::Connection> m_handled;
 };

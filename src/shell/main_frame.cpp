@@ -6,12 +6,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QSettings>
 #include <QToolBar>
+#include <algorithm>
 
 #include "resources/message_catalogue.h"
 #include "resources/prompt_service.h"
 #include "shell/command_ids.h"
 #include "shell/command_set.h"
+#include "shell/edit_commands.h"
 #include "shell/info_status_bar.h"
 #include "shell/pictures.h"
 #include "shell/window_placement.h"
@@ -26,6 +29,7 @@ constexpr int kMsgToolDefault = 1027;
 using storage::Setting;
 
 const QString kBarStateKey = QStringLiteral("Control Bar States/State");
+const QString kStatusBarKey = QStringLiteral("Control Bar States/StatusBar");
 
 const Setting kToolNames[] = {Setting::NameTool1, Setting::NameTool2, Setting::NameTool3};
 const Setting kToolPaths[] = {Setting::PathTool1, Setting::PathTool2, Setting::PathTool3};
@@ -50,27 +54,29 @@ CMainFrame::CMainFrame(storage::Settings& settings, PromptService& prompts, QWid
     m_status = new CInfoStatusBar(this);
     setStatusBar(m_status);
     resize(1024, 720);
-    restoreState(m_settings.store().value(kBarStateKey).toByteArray());
 
     m_start = [](const QString& program) {
         return !program.isEmpty() && QProcess::startDetached(program, {});
     };
 
     using namespace cmd;
-    QAction* toolbarToggle = m_commands->action(ViewToolbar);
-    toolbarToggle->setCheckable(true);
-    toolbarToggle->setChecked(true);
-    m_commands->setHandler(ViewToolbar, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });
+    // View > Toolbar is the toolbar's own toggle, so its check mark follows
+    // the toolbar however it is shown or hidden.
+    m_commands->adopt(ViewToolbar, m_toolBar->toggleViewAction());
     QAction* statusToggle = m_commands->action(ViewStatusBar);
     statusToggle->setCheckable(true);
-    statusToggle->setChecked(true);
-    m_commands->setHandler(ViewStatusBar, [this] { m_status->setVisible(!m_status->isVisible()); });
+    m_commands->setHandler(
+        ViewStatusBar, [this, statusToggle] { m_status->setVisible(statusToggle->isChecked()); });
+    restoreBarState();
     for (int tool = 1; tool <= 3; ++tool) {
         m_commands->setHandler(Tool1 + tool - 1, [this, tool] { runTool(tool); });
     }
     m_commands->setHandler(WindowCascade, [this] { m_mdi->cascadeSubWindows(); });
     m_commands->setHandler(WindowTile, [this] { m_mdi->tileSubWindows(); });
-    m_commands->setHandler(WindowArrange, [this] { m_mdi->cascadeSubWindows(); });
+    m_commands->setHandler(WindowArrange, [this] { arrangeIcons(); });
+    // Its actions go with the command set, so it does too.
+    new EditCommands(*m_commands, m_commands);
+    m_commands->attachKeys(this);
     connect(m_mdi, &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* sub) { emit activeViewChanged(sub ? sub->widget() : nullptr); });
     rebuildMenus();
@@ -223,8 +229,46 @@ void CMainFrame::showFirstTime() {
 
 void CMainFrame::saveWindowPlacement() {
     m_settings.setString(Setting::WindowPos, WindowPlacement::of(*this).toText());
-    // The toolbar's and status bar's docking, saved and restored as a whole.
-    m_settings.store().setValue(kBarStateKey, saveState());
+    saveBarState();
+}
+
+// The toolbar's docking and both bars' visibility, saved and restored as a
+// whole. A bar hidden by the user stays hidden until the user shows it.
+void CMainFrame::saveBarState() {
+    QSettings& store = m_settings.store();
+    store.setValue(kBarStateKey, saveState());
+    store.setValue(kStatusBarKey, m_status->isHidden() ? 0 : 1);
+}
+
+void CMainFrame::restoreBarState() {
+    QSettings& store = m_settings.store();
+    restoreState(store.value(kBarStateKey).toByteArray());
+    m_status->setVisible(store.value(kStatusBarKey, 1).toInt() != 0);
+    m_toolBar->toggleViewAction()->setChecked(!m_toolBar->isHidden());
+    m_commands->action(cmd::ViewStatusBar)->setChecked(!m_status->isHidden());
+}
+
+void CMainFrame::arrangeIcons() {
+    // The minimized windows line up along the bottom of the area from the
+    // left, a full row starting another above it; the others stay put.
+    const QSize area = m_mdi->viewport()->size();
+    int x = 0;
+    int bottom = area.height();
+    int rowHeight = 0;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
+        if (!sub->isMinimized() || sub->isHidden()) {
+            continue;
+        }
+        const QSize size = sub->size();
+        if (x > 0 && x + size.width() > area.width()) {
+            bottom -= rowHeight;
+            x = 0;
+            rowHeight = 0;
+        }
+        sub->move(x, bottom - size.height());
+        x += size.width();
+        rowHeight = std::max(rowHeight, size.height());
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

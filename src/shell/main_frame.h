@@ -54,6 +54,9 @@ public:
     bool noReportSelected() const { return m_noReportSelected; }
 
     QMdiSubWindow* addChildWindow(QWidget* view);
+    // Window > Arrange Icons: lines the minimized windows up along the
+    // bottom of the area; the other windows keep their places.
+    void arrangeIcons();
 
     // The first showing applies "WindowPos" when it holds ten numbers.
     void showFirstTime();
@@ -74,6 +77,8 @@ protected:
 private:
     void createToolBar();
     void updateWindowMenu();
+    void saveBarState();
+    void restoreBarState();
 
     storage::Settings& m_settings;
     PromptService& m_prompts;

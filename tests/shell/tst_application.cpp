@@ -1,3 +1,5 @@
+#include <QDialog>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QtTest>
@@ -6,7 +8,9 @@
 #include "shell/application.h"
 #include "shell/command_ids.h"
 #include "shell/command_set.h"
+#include "shell/help_topic.h"
 #include "shell/main_frame.h"
+#include "shell/options_sheet.h"
 #include "shell/placeholder_view.h"
 #include "shell_fixture.h"
 #include "storage/database.h"
@@ -214,6 +218,80 @@ private slots:
         s.prompts.clear();
         s.trigger(cmd::DatabaseCompress);  // cancelled file box: nothing happens
         QVERIFY(s.prompts.shown().empty());
+    }
+
+    // F1 in the main window opens the help topic of the active window, or
+    // the contents with no database open.
+    void f1OpensTheTopicOfTheActiveWindow_data() {
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<int>("view");
+        QTest::addColumn<int>("topic");
+        QTest::newRow("no database") << false << 0 << 0;
+        QTest::newRow("recipe form") << true << cmd::ViewRecipeForm << 192;
+        QTest::newRow("recipe log") << true << cmd::ViewRecipeLog << 140;
+    }
+    void f1OpensTheTopicOfTheActiveWindow() {
+        QFETCH(bool, open);
+        QFETCH(int, view);
+        QFETCH(int, topic);
+        AppSetup s;
+        QStringList arguments{QStringLiteral("-s")};
+        if (open) {
+            arguments << s.recipes;
+        }
+        QVERIFY(s.app->InitInstance(arguments));
+        if (open) {
+            s.trigger(view);
+        }
+        CMainFrame* frame = s.app->mainFrame();
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        QTest::keyClick(frame, Qt::Key_F1);
+        QCOMPARE(s.help.contexts, std::vector<int>{topic});
+    }
+
+    // F1 in a dialog opens the dialog's own topic, not the main window's.
+    void f1InADialogOpensTheDialogsTopic() {
+        AppSetup s;
+        QVERIFY(s.app->InitInstance({QStringLiteral("-s"), s.recipes}));
+        QDialog dialog(s.app->mainFrame());
+        auto* field = new QLineEdit(&dialog);
+        setHelpTopic(&dialog, 214);
+        dialog.open();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(field, Qt::Key_F1);
+        QCOMPARE(s.help.contexts, std::vector<int>{214});
+        dialog.close();
+
+        // A dialog that answers F1 itself keeps doing so.
+        s.help.contexts.clear();
+        CMWOptionsSheet options(*s.settings, s.prompts, s.files, &s.help, s.app->mainFrame());
+        options.open();
+        options.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&options));
+        QTest::keyClick(&options, Qt::Key_F1);
+        QCOMPARE(s.help.contexts, std::vector<int>{161});
+    }
+
+    // Undo, Cut, Copy and Paste wait for an edit box to work on.
+    void editCommandsWaitForAnEditBox_data() {
+        QTest::addColumn<bool>("open");
+        QTest::newRow("no database") << false;
+        QTest::newRow("database open") << true;
+    }
+    void editCommandsWaitForAnEditBox() {
+        QFETCH(bool, open);
+        AppSetup s;
+        QStringList arguments{QStringLiteral("-s")};
+        if (open) {
+            arguments << s.recipes;
+        }
+        QVERIFY(s.app->InitInstance(arguments));
+        CommandSet& c = s.app->mainFrame()->commands();
+        for (int id : {cmd::EditUndo, cmd::EditCut, cmd::EditCopy, cmd::EditPaste}) {
+            QVERIFY2(!c.action(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
     }
 
     void helpCommandsOpenTheirTopics() {

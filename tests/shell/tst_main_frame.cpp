@@ -1,7 +1,13 @@
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include "resources/message_catalogue.h"
@@ -47,6 +53,41 @@ std::vector<int> ids(QMenu* m) {
         }
     }
     return out;
+}
+
+// The item of a command in a menu of the menu bar, as the user finds it.
+QAction* menuCommand(QMenuBar* bar, const QString& title, int id) {
+    QMenu* m = menu(bar, title);
+    if (m == nullptr) {
+        return nullptr;
+    }
+    for (QAction* a : m->actions()) {
+        if (!a->isSeparator() && !a->menu() && a->data().toInt() == id) {
+            return a;
+        }
+    }
+    return nullptr;
+}
+
+// The edit commands that are enabled, in the order of the Edit menu.
+QString enabledEdits(CMainFrame& frame) {
+    QStringList out;
+    const std::pair<int, const char*> edits[] = {{cmd::EditUndo, "Undo"},
+                                                 {cmd::EditCut, "Cut"},
+                                                 {cmd::EditCopy, "Copy"},
+                                                 {cmd::EditPaste, "Paste"}};
+    for (const auto& [id, name] : edits) {
+        if (menuCommand(frame.menuBar(), QStringLiteral("&Edit"), id)->isEnabled()) {
+            out << QString::fromLatin1(name);
+        }
+    }
+    return out.join(QLatin1Char(' '));
+}
+
+void clickToolButton(CMainFrame& frame, int id) {
+    QWidget* button = frame.toolBar()->widgetForAction(frame.commands().action(id));
+    QVERIFY(button != nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 }  // namespace
@@ -99,21 +140,58 @@ private slots:
         QVERIFY(!c.action(cmd::ReportPrint)->isEnabled());
     }
 
-    void commandsHaveKeysPromptsAndTips_data() {
+    // Each key of the main accelerator table runs its command in the main
+    // window, whichever menu bar shows and whether or not a menu or the
+    // toolbar carries the command.
+    void keysRunTheirCommands_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("open") << cmd::FileOpen << "Ctrl+O";
-        QTest::newRow("commit") << cmd::RecordCommit << "Ctrl+S";
-        QTest::newRow("previous record") << cmd::RecordPrev << "Ctrl+P";
-        QTest::newRow("bitterness calculator") << cmd::CalcBitterness << "Ctrl+I";
-        QTest::newRow("delete ingredient") << cmd::GridDeleteIngredient << "Ctrl+D";
-        QTest::newRow("context help") << cmd::HelpContextMode << "Shift+F1";
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        const Qt::KeyboardModifiers keypad = Qt::ControlModifier | Qt::KeypadModifier;
+        QTest::newRow("Ctrl+O open") << Qt::Key_O << ctrl << cmd::FileOpen;
+        QTest::newRow("Ctrl+S commit") << Qt::Key_S << ctrl << cmd::RecordCommit;
+        QTest::newRow("Ctrl+F first") << Qt::Key_F << ctrl << cmd::RecordFirst;
+        QTest::newRow("Ctrl+P previous") << Qt::Key_P << ctrl << cmd::RecordPrev;
+        QTest::newRow("Ctrl+N next") << Qt::Key_N << ctrl << cmd::RecordNext;
+        QTest::newRow("Ctrl+L last") << Qt::Key_L << ctrl << cmd::RecordLast;
+        QTest::newRow("Ctrl+R refresh") << Qt::Key_R << ctrl << cmd::RecordRefresh;
+        QTest::newRow("Ctrl+keypad plus add") << Qt::Key_Plus << keypad << cmd::RecordAdd;
+        QTest::newRow("Ctrl+Alt+keypad plus copy record")
+            << Qt::Key_Plus << (keypad | Qt::AltModifier) << cmd::RecordCopy;
+        QTest::newRow("Ctrl+keypad minus delete") << Qt::Key_Minus << keypad << cmd::RecordDelete;
+        QTest::newRow("Ctrl+I bitterness calculator") << Qt::Key_I << ctrl << cmd::CalcBitterness;
+        QTest::newRow("Ctrl+D delete ingredient") << Qt::Key_D << ctrl << cmd::GridDeleteIngredient;
+        QTest::newRow("Ctrl+M ingredient menu") << Qt::Key_M << ctrl << cmd::GridShowMenu;
+        QTest::newRow("Ctrl+C copy") << Qt::Key_C << ctrl << cmd::EditCopy;
+        QTest::newRow("Ctrl+Insert copy") << Qt::Key_Insert << ctrl << cmd::EditCopy;
+        QTest::newRow("Ctrl+X cut") << Qt::Key_X << ctrl << cmd::EditCut;
+        QTest::newRow("Shift+Delete cut")
+            << Qt::Key_Delete << Qt::KeyboardModifiers(Qt::ShiftModifier) << cmd::EditCut;
+        QTest::newRow("Ctrl+V paste") << Qt::Key_V << ctrl << cmd::EditPaste;
+        QTest::newRow("Shift+Insert paste")
+            << Qt::Key_Insert << Qt::KeyboardModifiers(Qt::ShiftModifier) << cmd::EditPaste;
+        QTest::newRow("Ctrl+Z undo") << Qt::Key_Z << ctrl << cmd::EditUndo;
+        QTest::newRow("Alt+Backspace undo")
+            << Qt::Key_Backspace << Qt::KeyboardModifiers(Qt::AltModifier) << cmd::EditUndo;
+        QTest::newRow("F1 help") << Qt::Key_F1 << Qt::KeyboardModifiers() << cmd::HelpCurrent;
+        QTest::newRow("Shift+F1 context help")
+            << Qt::Key_F1 << Qt::KeyboardModifiers(Qt::ShiftModifier) << cmd::HelpContextMode;
     }
-    void commandsHaveKeysPromptsAndTips() {
+    void keysRunTheirCommands() {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(int, id);
-        QFETCH(QString, key);
-        CommandSet commands;
-        QCOMPARE(commands.action(id)->shortcut(), QKeySequence(key));
+        test::ShellFixture f;
+        CMainFrame frame(*f.settings, f.prompts);
+        frame.show();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        // The test answers the command itself, so that any command can run.
+        int runs = 0;
+        frame.commands().setHandler(id, [&runs] { ++runs; });
+        QTest::keyClick(&frame, key, modifiers);
+        QCOMPARE(runs, 1);
     }
 
     void promptsComeFromTheCatalogue() {
@@ -208,6 +286,130 @@ private slots:
         frame.showFirstTime();
         QVERIFY(frame.isVisible());
         QVERIFY(!frame.isMaximized());
+    }
+
+    // A bar the user hides stays hidden, with its View item unchecked, when
+    // the main window opens again with the same settings.
+    void hiddenBarsStayHidden_data() {
+        QTest::addColumn<int>("id");
+        QTest::newRow("toolbar") << cmd::ViewToolbar;
+        QTest::newRow("status bar") << cmd::ViewStatusBar;
+    }
+    void hiddenBarsStayHidden() {
+        QFETCH(int, id);
+        test::ShellFixture f;
+        const auto bar = [id](CMainFrame& frame) -> QWidget* {
+            return id == cmd::ViewToolbar ? static_cast<QWidget*>(frame.toolBar())
+                                          : frame.infoStatusBar();
+        };
+        const QString view = QStringLiteral("&View");
+        {
+            CMainFrame frame(*f.settings, f.prompts);
+            frame.showFirstTime();
+            QAction* item = menuCommand(frame.menuBar(), view, id);
+            QVERIFY(item->isChecked());
+            QVERIFY(bar(frame)->isVisible());
+            item->trigger();
+            QVERIFY(!item->isChecked());
+            QVERIFY(!bar(frame)->isVisible());
+            frame.close();
+        }
+        {
+            CMainFrame frame(*f.settings, f.prompts);
+            frame.showFirstTime();
+            QAction* item = menuCommand(frame.menuBar(), view, id);
+            QVERIFY(!bar(frame)->isVisible());
+            QVERIFY(!item->isChecked());
+            // The database's menu bar shows the same state.
+            frame.setMenuKind(MenuKind::RecipeForm);
+            QVERIFY(!menuCommand(frame.menuBar(), view, id)->isChecked());
+            menuCommand(frame.menuBar(), view, id)->trigger();
+            QVERIFY(bar(frame)->isVisible());
+            frame.close();
+        }
+        CMainFrame frame(*f.settings, f.prompts);
+        frame.showFirstTime();
+        QVERIFY(bar(frame)->isVisible());
+        QVERIFY(menuCommand(frame.menuBar(), view, id)->isChecked());
+    }
+
+    // Arrange Icons lines the minimized windows up along the bottom of the
+    // window area and leaves the others where they are.
+    void arrangeIconsMovesOnlyMinimizedWindows() {
+        test::ShellFixture f;
+        CMainFrame frame(*f.settings, f.prompts);
+        frame.setMenuKind(MenuKind::RecipeForm);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QMdiSubWindow* normal = frame.addChildWindow(new QWidget);
+        QMdiSubWindow* first = frame.addChildWindow(new QWidget);
+        QMdiSubWindow* second = frame.addChildWindow(new QWidget);
+        const QRect placed(40, 30, 300, 200);
+        normal->setGeometry(placed);
+        first->showMinimized();
+        second->showMinimized();
+        first->move(200, 10);
+        second->move(5, 80);
+
+        menuCommand(frame.menuBar(), QStringLiteral("&Window"), cmd::WindowArrange)->trigger();
+
+        QCOMPARE(normal->geometry(), placed);
+        QVERIFY(!normal->isMinimized());
+        const int bottom = frame.mdiArea()->viewport()->height();
+        QVERIFY(first->isMinimized());
+        QCOMPARE(first->pos(), QPoint(0, bottom - first->height()));
+        QCOMPARE(second->pos(), QPoint(first->width(), bottom - second->height()));
+    }
+
+    // Undo, Cut, Copy and Paste follow the edit box that has the focus and
+    // act on it.
+    void editCommandsFollowTheFocusedBox() {
+        test::ShellFixture f;
+        QGuiApplication::clipboard()->clear();
+        CMainFrame frame(*f.settings, f.prompts);
+        frame.setMenuKind(MenuKind::RecipeLog);
+        auto* page = new QWidget;
+        auto* name = new QLineEdit(page);
+        auto* notes = new QLineEdit(QStringLiteral("Brewed in May"), page);
+        notes->setReadOnly(true);
+        auto* layout = new QVBoxLayout(page);
+        layout->addWidget(name);
+        layout->addWidget(notes);
+        frame.addChildWindow(page);
+        frame.show();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QCOMPARE(enabledEdits(frame), QString());
+
+        QTest::mouseClick(name, Qt::LeftButton);
+        QCOMPARE(enabledEdits(frame), QString());
+        QTest::keyClicks(name, QStringLiteral("Pale Ale"));
+        QCOMPARE(enabledEdits(frame), QStringLiteral("Undo"));
+        QTest::keyClick(name, Qt::Key_Home, Qt::ShiftModifier);
+        QCOMPARE(enabledEdits(frame), QStringLiteral("Undo Cut Copy"));
+        clickToolButton(frame, cmd::EditCopy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Pale Ale"));
+        QCOMPARE(enabledEdits(frame), QStringLiteral("Undo Cut Copy Paste"));
+
+        // A box that cannot be written offers only Copy, and only of a selection.
+        QTest::mouseClick(notes, Qt::LeftButton);
+        QCOMPARE(enabledEdits(frame), QString());
+        QTest::keyClick(notes, Qt::Key_Home);
+        QTest::keyClick(notes, Qt::Key_End, Qt::ShiftModifier);
+        QCOMPARE(enabledEdits(frame), QStringLiteral("Copy"));
+
+        QTest::mouseClick(name, Qt::LeftButton);
+        QTest::keyClick(name, Qt::Key_End);
+        QCOMPARE(enabledEdits(frame), QStringLiteral("Undo Paste"));
+        clickToolButton(frame, cmd::EditPaste);
+        QCOMPARE(name->text(), QStringLiteral("Pale AlePale Ale"));
+        menuCommand(frame.menuBar(), QStringLiteral("&Edit"), cmd::EditUndo)->trigger();
+        QCOMPARE(name->text(), QStringLiteral("Pale Ale"));
+        QTest::keyClick(name, Qt::Key_Home, Qt::ShiftModifier);
+        clickToolButton(frame, cmd::EditCut);
+        QCOMPARE(name->text(), QString());
+        QCOMPARE(notes->text(), QStringLiteral("Brewed in May"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Pale Ale"));
     }
 
     void informationLines() {
