@@ -14,6 +14,7 @@
 #include "resources/help_service.h"
 #include "resources/message_catalogue.h"
 #include "resources/prompt_service.h"
+#include "shell/help_topic.h"
 #include "shell/hint_balloon.h"
 #include "storage/catalogue_string.h"
 #include "storage/dao_exception.h"
@@ -66,6 +67,7 @@ CLookupDlg::CLookupDlg(storage::Settings& settings, PromptService& prompts, Help
     : QDialog(parent), m_settings(settings), m_prompts(prompts), m_help(help) {
     setWindowTitle(QStringLiteral("Lookup Ingredient"));
     setObjectName(QStringLiteral("lookupDialog"));
+    shell::setHelpTopic(this, kHelpContext);
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lookupList"));

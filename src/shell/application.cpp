@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
@@ -390,27 +389,6 @@ int CMwcalcApp::frameHelpTopic() const {
     return kHelpContents;
 }
 
-bool CMwcalcApp::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
-        return false;
-    }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-        return false;
-    }
-    auto* widget = static_cast<QWidget*>(watched);
-    if (m_frame == nullptr || widget->window() == m_frame) {
-        return false;
-    }
-    // A window without a topic keeps F1 for its own use.
-    const auto topic = helpTopicOf(widget);
-    if (!topic) {
-        return false;
-    }
-    m_help.showHelp(*topic);
-    return true;
-}
-
 void CMwcalcApp::wireCommands() {
     using namespace cmd;
     CommandSet& c = m_frame->commands();
@@ -452,7 +430,7 @@ void CMwcalcApp::wireCommands() {
     c.setHandler(HelpContextMode, [] { QWhatsThis::enterWhatsThisMode(); });
     // F1 in the main window is the command's key; in a dialog it is caught
     // on its way to the dialog.
-    qApp->installEventFilter(this);
+    new HelpKeyFilter(m_help, m_frame, this);
     connect(m_frame->infoStatusBar(), &CInfoStatusBar::lineHelpRequested, this,
             [this] { m_help.showHelp(98338); });
     connect(m_frame, &CMainFrame::activeViewChanged, this, &CMwcalcApp::onActiveViewChanged);

@@ -79,11 +79,6 @@ public:
     // The folder "tips.txt", "credits.txt" and the help come from (tests).
     void setProgramFilesFolder(const QString& folder) { m_programFiles = folder; }
 
-protected:
-    // F1 in a dialog or another window outside the main window opens that
-    // window's help topic.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     // F1 in the main window: the topic of the focused window, else of the
     // active view, else the contents.

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QObject>
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 #include <optional>
+
+namespace mw {
+class HelpService;
+}
 
 namespace mw::shell {
 
@@ -29,5 +35,24 @@ inline std::optional<int> helpTopicOf(const QWidget* widget) {
     }
     return std::nullopt;
 }
+
+// F1 in a dialog, or in any window but the main window (whose F1 is a
+// command of its own), opens the help topic of the focused widget's window.
+// A window without a topic keeps F1 for its own use. Watches the whole
+// application while it lives.
+class HelpKeyFilter : public QObject {
+    Q_OBJECT
+
+public:
+    explicit HelpKeyFilter(HelpService& help, QWidget* mainWindow = nullptr,
+                           QObject* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    HelpService& m_help;
+    QPointer<QWidget> m_mainWindow;
+};
 
 }  // namespace mw::shell

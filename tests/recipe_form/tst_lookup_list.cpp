@@ -6,6 +6,7 @@
 #include "recipe_form/lookup_fixture.h"
 #include "resources/message_catalogue.h"
 #include "resources/number_text.h"
+#include "shell/help_topic.h"
 #include "shell/hint_balloon.h"
 #include "storage/schema.h"
 #include "support/test_registry.h"
@@ -258,6 +259,18 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(lookup->hintBalloon()->isShowingHint(), 1000);
         const QString text = QString::fromUtf8(catalogueText(number).data());
         QCOMPARE(lookup->hintBalloon()->shownText(), shell::CHintBalloon::shortForm(text));
+    }
+
+    // F1 anywhere in the lookup opens the lookup's help topic.
+    void f1OpensTheLookupsTopic() {
+        shell::HelpKeyFilter keys(f.help);
+        f.help.contexts.clear();
+        const auto lookup = f.lookup<CLookupHop>();
+        QVERIFY(lookup->load());
+        lookup->show();
+        QVERIFY(QTest::qWaitForWindowExposed(lookup.get()));
+        QTest::keyClick(lookup->list(), Qt::Key_F1);
+        QCOMPARE(f.help.contexts, std::vector<int>{181});
     }
 };
 
