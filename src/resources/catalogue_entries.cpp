@@ -640,6 +640,10 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1052, "Terminal (final) Gravity\nLeave empty to predict it from the yeast attenuation\nFormat = 9.999"},
     // grid: a settings file that could not be used
     {1053, "File Error:\nThe grid settings file %1 could not be used.  The settings built into Maltwise Calculator are used instead."},
+    // ingredients grid: Delete Ingredient on a row that was never stored
+    {1090, "Cannot use delete command on non-existant ingredient."},
+    // ingredients grid: what the delete confirmation (32) names before the type of ingredient
+    {1091, "Ingredient "},
     // status prompt and tooltip of a command
     {32769, "Change the page layout\nPage Setup"},
     // status prompt and tooltip of the Add record command
