@@ -9,6 +9,7 @@
 
 #include "calculators/calculator_support.h"
 #include "calculators/converter_dlg.h"
+#include "shell/help_topic.h"
 #include "shell/hint_balloon.h"
 
 namespace mw::calculators {
@@ -24,6 +25,7 @@ CAlcoholCalcDlg::CAlcoholCalcDlg(PromptService& prompts, QWidget* parent)
     : VariableCalculatorDlg(m_alcohol, prompts, parent) {
     setWindowTitle(QStringLiteral("Alcohol Content Calculator"));
     setObjectName(QStringLiteral("alcoholCalculator"));
+    shell::setHelpTopic(this, 215);
     using F = calc::AlcoholSolver::Field;
     auto* original = new QLineEdit(this);
     auto* terminal = new QLineEdit(this);

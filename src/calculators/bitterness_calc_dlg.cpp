@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "shell/help_topic.h"
 #include "shell/hint_balloon.h"
 #include "storage/catalogue_string.h"
 
@@ -34,6 +35,7 @@ CBitternessCalcDlg::CBitternessCalcDlg(const calc::HopUtilizationTable& utilizat
       m_lookups(std::move(lookups)) {
     setWindowTitle(QStringLiteral("Bitterness Calculator"));
     setObjectName(QStringLiteral("bitternessCalculator"));
+    shell::setHelpTopic(this, 102);
     using F = calc::BitternessSolver::Field;
 
     auto* weight = new QLineEdit(this);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "calculators/calculator_support.h"
+#include "shell/help_topic.h"
 #include "shell/hint_balloon.h"
 
 namespace mw::calculators {
@@ -52,6 +53,7 @@ CConverterDlg::CConverterDlg(Kind kind, PromptService& prompts, QWidget* parent)
     setWindowTitle(QString::fromUtf8(t.title));
     setObjectName(kind == Kind::SgBalling ? QStringLiteral("sgBallingConverter")
                                           : QStringLiteral("abvAbwConverter"));
+    shell::setHelpTopic(this, kind == Kind::SgBalling ? 217 : 218);
     auto* hints = new shell::CHintBalloon(this);
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Valid values:"), this), 0, 2);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "calculators/converter_dlg.h"
+#include "shell/help_topic.h"
 #include "shell/hint_balloon.h"
 
 namespace mw::calculators {
@@ -28,6 +29,7 @@ COGCalcDlg::COGCalcDlg(PromptService& prompts, CalculatorLookups lookups, QWidge
       m_lookups(std::move(lookups)) {
     setWindowTitle(QStringLiteral("Original Gravity Calculator"));
     setObjectName(QStringLiteral("gravityCalculator"));
+    shell::setHelpTopic(this, 214);
     using F = calc::GravitySolver::Field;
     auto* weight = new QLineEdit(this);
     auto* potential = new QLineEdit(this);
