@@ -1,0 +1,252 @@
+#include "window_tour.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "calculators/alcohol_calc_dlg.h"
+#include "calculators/bitterness_calc_dlg.h"
+#include "calculators/converter_dlg.h"
+#include "calculators/og_calc_dlg.h"
+#include "grid/dao_data_source.h"
+#include "grid/grid_settings.h"
+#include "grid/gw_tab_grid_ctrl.h"
+#include "recipe_form/ingredient_lookups.h"
+#include "resources/prompt_service.h"
+#include "shell/about_dialog.h"
+#include "shell/application.h"
+#include "shell/credits_dialog.h"
+#include "shell/file_chooser.h"
+#include "shell/help_viewer.h"
+#include "shell/info_status_bar.h"
+#include "shell/main_frame.h"
+#include "shell/options_sheet.h"
+#include "shell/program_files.h"
+#include "shell/tip_dialog.h"
+#include "storage/recipe_document.h"
+#include "storage/recipe_records.h"
+#include "storage/settings.h"
+
+namespace mw::app {
+
+namespace {
+
+class SilentPrompts final : public PromptService {
+public:
+    PromptAnswer ask(const Prompt& prompt) override {
+        std::fprintf(stderr, "message: %s\n", prompt.text.c_str());
+        return PromptAnswer::Ok;
+    }
+};
+
+class NoFiles final : public shell::FileChooser {
+public:
+    QString chooseFile(QWidget*, const shell::FileRequest&) override { return QString(); }
+};
+
+// Shows a window as the user would see it and hands it to the visitor.
+bool visit(QWidget& widget, const WindowVisitor& visitor, const QString& name) {
+    widget.show();
+    QApplication::processEvents();
+    return visitor(widget, name);
+}
+
+// Each ingredient lookup (and the adjunct lookup in priming mode) on the data
+// database the settings name.
+bool visitLookups(storage::Settings& settings, PromptService& prompts,
+                  const WindowVisitor& visitor) {
+    bool ok = true;
+    const auto shoot = [&](recipe_form::CLookupDlg& lookup, const char* kind) {
+        const QString name = QStringLiteral("lookup-") + QString::fromLatin1(kind);
+        if (!lookup.load()) {
+            std::printf("FAILED %s\n", qPrintable(name));
+            ok = false;
+            return;
+        }
+        ok &= visit(lookup, visitor, name);
+        lookup.hide();
+    };
+    {
+        recipe_form::CLookupAdjunct adjunct(settings, prompts, nullptr);
+        shoot(adjunct, "adjunct");
+    }
+    {
+        recipe_form::CLookupAdjunct priming(settings, prompts, nullptr);
+        priming.setPriming(true);
+        shoot(priming, "adjunct-priming");
+    }
+    {
+        recipe_form::CLookupExtract extract(settings, prompts, nullptr);
+        shoot(extract, "extract");
+    }
+    {
+        recipe_form::CLookupGrain grain(settings, prompts, nullptr);
+        shoot(grain, "grain");
+    }
+    {
+        recipe_form::CLookupHop hop(settings, prompts, nullptr);
+        shoot(hop, "hop");
+    }
+    {
+        recipe_form::CLookupKit kit(settings, prompts, nullptr);
+        shoot(kit, "kit");
+    }
+    {
+        recipe_form::CLookupYeast yeast(settings, prompts, nullptr);
+        shoot(yeast, "yeast");
+    }
+    return ok;
+}
+
+// The five calculator windows, each after a worked example.
+bool visitCalculators(const calc::HopUtilizationTable& utilization, PromptService& prompts,
+                      const WindowVisitor& visitor) {
+    bool ok = true;
+    {
+        calculators::CBitternessCalcDlg dlg(utilization, prompts, {});
+        using F = calculators::CBitternessCalcDlg::Field;
+        const std::pair<int, const char*> inputs[] = {
+            {F::Alpha, "5.5"}, {F::Gravity, "1.050"}, {F::BoilTime, "60"}, {F::Ibu, ""}};
+        for (const auto& [f, text] : inputs) {
+            dlg.field(f)->setText(QString::fromLatin1(text));
+            emit dlg.field(f)->textEdited(dlg.field(f)->text());
+        }
+        dlg.calculateButton()->click();
+        ok &= visit(dlg, visitor, QStringLiteral("calculator-bitterness"));
+    }
+    {
+        calculators::COGCalcDlg dlg(prompts, {});
+        using F = calculators::COGCalcDlg::Field;
+        dlg.field(F::Weight)->setText(QStringLiteral("6"));
+        emit dlg.field(F::Weight)->textEdited(QStringLiteral("6"));
+        dlg.field(F::OriginalGravity)->clear();
+        emit dlg.field(F::OriginalGravity)->textEdited(QString());
+        dlg.calculateButton()->click();
+        ok &= visit(dlg, visitor, QStringLiteral("calculator-original-gravity"));
+    }
+    {
+        calculators::CAlcoholCalcDlg dlg(prompts);
+        dlg.calculateButton()->click();
+        ok &= visit(dlg, visitor, QStringLiteral("calculator-alcohol"));
+    }
+    {
+        calculators::CSGBallingDlg dlg(prompts);
+        dlg.calculateButton()->click();
+        ok &= visit(dlg, visitor, QStringLiteral("converter-sg-balling"));
+    }
+    {
+        calculators::CABVABWDlg dlg(prompts);
+        dlg.calculateButton()->click();
+        ok &= visit(dlg, visitor, QStringLiteral("converter-abv-abw"));
+    }
+    return ok;
+}
+
+// The six ingredient sheets of a sample all-grain recipe.
+bool visitIngredientGrid(storage::Database& database, const WindowVisitor& visitor) {
+    storage::CRecordSetRecipe recipe(&database);
+    recipe.open();
+    recipe.setCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
+    if (!recipe.seek(QStringLiteral("="), {6})) {
+        return false;
+    }
+    QString problem;
+    const grid::GridSettings settings =
+        grid::loadGridSettings(shell::findProgramFile(QStringLiteral("grid/GWIngredients.gws")),
+                               QStringLiteral("GWIngredients.gws"), &problem);
+    grid::CGWDAODataSource source(database, settings);
+    source.setRecipeId(recipe.m_RecipeID);
+    source.requeryAll();
+    grid::CGWTabGridCtrl tabs;
+    for (int sheet = 0; sheet < calc::kSheetCount; ++sheet) {
+        tabs.addSheet(source.model(static_cast<calc::Sheet>(sheet)));
+    }
+    tabs.setGridFont(settings);
+    tabs.resize(820, 260);
+    bool ok = true;
+    for (const auto& [sheet, name] :
+         {std::pair{calc::Sheet::Hops, "hops"}, std::pair{calc::Sheet::Grains, "grains"},
+          std::pair{calc::Sheet::Yeasts, "yeasts"}}) {
+        tabs.setCurrentIndex(static_cast<int>(sheet));
+        ok &= visit(tabs, visitor, QStringLiteral("ingredients-grid-") + QLatin1String(name));
+    }
+    return ok;
+}
+
+}  // namespace
+
+bool tourWindows(const WindowVisitor& visitor) {
+    QTemporaryDir work;
+    storage::Settings settings(std::make_unique<QSettings>(
+        work.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat));
+    settings.setInteger(storage::Setting::TipStartUp, 1);
+    SilentPrompts prompts;
+    shell::HtmlHelpService help;
+    NoFiles files;
+    bool ok = true;
+    {
+        shell::CMwcalcApp app(settings, prompts, help, files,
+                              work.filePath(QStringLiteral("data")));
+        // The first start makes the databases; open nothing yet for the first picture.
+        app.ensureDefaultDatabases();
+        app.InitInstance({QStringLiteral("-s")});
+        shell::CMainFrame* frame = app.mainFrame();
+        frame->resize(1000, 640);
+        ok &= visit(*frame, visitor, QStringLiteral("main-window-no-database"));
+        app.OpenDocumentFile(settings.string(storage::Setting::DefaultRecipeFile));
+        frame->infoStatusBar()->AddLine(QStringLiteral("Target Specific Gravity 1.045 - 1.060"));
+        frame->infoStatusBar()->AddLine(QStringLiteral("Target Alcohol 4.5 - 6.2"));
+        frame->infoStatusBar()->PreviousLine();
+        ok &= visit(*frame, visitor, QStringLiteral("main-window"));
+
+        ok &= visitIngredientGrid(*app.document()->database(), visitor);
+
+        ok &= visitCalculators(app.document()->hopUtilization(), prompts, visitor);
+        ok &= visitLookups(settings, prompts, visitor);
+
+        shell::CMWOptionsSheet options(settings, prompts, files, &help, frame);
+        for (int page = 0; page < options.tabs()->count(); ++page) {
+            options.tabs()->setCurrentIndex(page);
+            ok &= visit(options, visitor,
+                        QStringLiteral("options-") + options.tabs()->tabText(page).toLower());
+        }
+        options.hide();
+
+        shell::CTipDlg tip(settings, prompts, shell::findProgramFile(QStringLiteral("tips.txt")),
+                           frame);
+        ok &= visit(tip, visitor, QStringLiteral("tip-of-the-day"));
+        tip.hide();
+
+        shell::CAboutDlg about(settings, prompts, shell::DesktopActions::system(), frame);
+        ok &= visit(about, visitor, QStringLiteral("about"));
+        about.hide();
+
+        QFile creditsFile(shell::findProgramFile(QStringLiteral("credits.txt")));
+        creditsFile.open(QIODevice::ReadOnly);
+        shell::CCreditsDlg credits(shell::parseCredits(QString::fromUtf8(creditsFile.readAll())),
+                                   prompts, frame);
+        credits.show();
+        for (int i = 0; i < 160; ++i) {
+            credits.tick();
+        }
+        ok &= visit(credits, visitor, QStringLiteral("credits"));
+        credits.hide();
+
+        help.showHelp(98339);
+        if (help.viewer()) {
+            ok &= visit(*help.viewer(), visitor, QStringLiteral("help-viewer"));
+            help.viewer()->close();
+        }
+    }
+    return ok;
+}
+
+}  // namespace mw::app
