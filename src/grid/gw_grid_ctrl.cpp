@@ -55,6 +55,8 @@ CGWGridCtrl::CGWGridCtrl(QWidget* parent) : QTableView(parent) {
 void CGWGridCtrl::setSheet(CGWSheetModel* model) {
     m_model = model;
     setModel(model);
+    // A screen reader names the grid by its sheet, as the tab shows it.
+    setAccessibleName(model ? model->settings().title : QString());
     applyColumnWidths(logicalDpiX());
 }
 

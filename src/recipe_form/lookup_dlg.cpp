@@ -77,6 +77,8 @@ CLookupDlg::CLookupDlg(storage::Settings& settings, PromptService& prompts, Help
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->header()->setSectionsMovable(false);
+    // Named for screen readers by the first line of its hint.
+    m_list->setAccessibleName(catalogueString(kHintList).section(QLatin1Char('\n'), 0, 0));
 
     m_select = new QPushButton(QStringLiteral("&Select"), this);
     m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
