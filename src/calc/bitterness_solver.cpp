@@ -98,8 +98,9 @@ SolveOutcome BitternessSolver::calculate() {
     }
 
     const double u = refreshUtilization(*minutes, *gravity, outcome);
-    if (u == 0.0 && unknown != VarIbu) {
-        // Every other unknown would divide by the utilization (or come out 0).
+    if (u == 0.0 && (unknown == VarWeight || unknown == VarAlpha)) {
+        // The weight and the alpha would divide by the utilization; the IBU and
+        // the boil volume simply come out 0.
         emptyUnknown(unknown);
         refuse(outcome, kMsgUtilizationZero,
                formatMessage(kMsgUtilizationZero, kVariableNames[unknown]));
@@ -165,8 +166,8 @@ SolveOutcome BitternessSolver::leaveField(Field f) {
         return outcome;
     }
     m_utilizationStale = false;
-    const double u =
-        refreshUtilization(leadingInteger(text(BoilTime)), leadingNumber(text(Gravity)), outcome);
+    const double u = refreshUtilization(fieldWholeNumber(text(BoilTime)).value_or(0),
+                                        fieldNumber(text(Gravity)).value_or(0.0), outcome);
     if (u == 0.0) {
         outcome.focusField = f;
     }

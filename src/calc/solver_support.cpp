@@ -1,5 +1,6 @@
 #include "calc/solver_support.h"
 
+#include <climits>
 #include <cmath>
 
 #include "resources/message_catalogue.h"
@@ -43,9 +44,28 @@ void zeroIfEmpty(std::string& text) {
     }
 }
 
+std::optional<double> fieldNumber(std::string_view text) {
+    return leadingNumberIfAny(text);
+}
+
+std::optional<int> fieldWholeNumber(std::string_view text) {
+    const std::optional<double> number = leadingNumberIfAny(text);
+    if (!number) {
+        return std::nullopt;
+    }
+    const double whole = std::trunc(*number);
+    if (whole >= static_cast<double>(INT_MAX)) {
+        return INT_MAX;
+    }
+    if (whole <= static_cast<double>(INT_MIN)) {
+        return INT_MIN;
+    }
+    return static_cast<int>(whole);
+}
+
 std::optional<double> readNumberField(const std::string& text, std::string_view name, int field,
                                       SolveOutcome& outcome) {
-    std::optional<double> value = parseNumber(text);
+    std::optional<double> value = fieldNumber(text);
     if (!value) {
         refuse(outcome, kMsgNotANumber, formatMessage(kMsgNotANumber, name, text));
         outcome.focusField = field;
@@ -55,7 +75,7 @@ std::optional<double> readNumberField(const std::string& text, std::string_view 
 
 std::optional<int> readWholeField(const std::string& text, std::string_view name, int field,
                                   SolveOutcome& outcome) {
-    std::optional<int> value = parseInteger(text);
+    std::optional<int> value = fieldWholeNumber(text);
     if (!value) {
         refuse(outcome, kMsgNotAWholeNumber, formatMessage(kMsgNotAWholeNumber, name, text));
         outcome.focusField = field;

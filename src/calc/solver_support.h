@@ -63,8 +63,16 @@ int soleZero(std::initializer_list<double> values);
 // An empty field reads as "0" from here on.
 void zeroIfEmpty(std::string& text);
 
-// Reads a field that must be a number; otherwise adds message 1001 (naming the
-// field and quoting its text), focuses the field and yields nullopt.
+// A field's number: the leading number of its text, as strtod reads it ("5%"
+// is 5, "  7.5 oz" is 7.5, "1e2x" is 100), whatever the user's locale.
+std::optional<double> fieldNumber(std::string_view text);
+// A field's whole number: the whole part of its leading number ("7.5" is 7),
+// held within the int range.
+std::optional<int> fieldWholeNumber(std::string_view text);
+
+// Reads a field's number; a text that does not begin with one adds message
+// 1001 (naming the field and quoting its text), focuses the field and yields
+// nullopt.
 std::optional<double> readNumberField(const std::string& text, std::string_view name, int field,
                                       SolveOutcome& outcome);
 // The same for a whole number (message 1002).

@@ -184,6 +184,21 @@ double leadingNumber(std::string_view text) {
     return convertDecimal(text.substr(0, length)).value_or(0.0);
 }
 
+std::optional<double> leadingNumberIfAny(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    const std::size_t length = decimalPrefixLength(text);
+    if (length == 0) {
+        return std::nullopt;
+    }
+    const std::string_view number = text.substr(0, length);
+    if (const std::optional<double> value = convertDecimal(number)) {
+        return value;
+    }
+    return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
+}
+
 int leadingInteger(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);

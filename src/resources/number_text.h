@@ -30,6 +30,11 @@ std::string fieldText(double value);
 // value too large for a double. "inf", "nan" and hexadecimal texts read as 0.
 double leadingNumber(std::string_view text);
 
+// The leading number of a text as strtod reads it: nullopt when the text, after
+// leading white space, does not begin with a decimal number ("abc", "%5", "");
+// a value too large for a double reads as HUGE_VAL with its sign.
+std::optional<double> leadingNumberIfAny(std::string_view text);
+
 // The leading whole number of a text, as atoi reads it ("7.5" reads as 7);
 // values beyond the int range are clamped.
 int leadingInteger(std::string_view text);

@@ -86,14 +86,18 @@ private slots:
                                          << "5"
                                          << ""
                                          << "" << 223;
-        QTest::newRow("not a number") << "1 oz"
-                                      << "5"
-                                      << ""
-                                      << "60" << 1001;
-        QTest::newRow("minutes not whole") << "1"
+        QTest::newRow("no leading number") << "oz 1"
                                            << "5"
                                            << ""
-                                           << "7.5" << 1002;
+                                           << "60" << 1001;
+        QTest::newRow("alpha after a percent sign") << "1"
+                                                    << "%5"
+                                                    << ""
+                                                    << "60" << 1001;
+        QTest::newRow("minutes in words") << "1"
+                                          << "5"
+                                          << ""
+                                          << "sixty" << 1002;
     }
     void inputRefusals() {
         QFETCH(QString, weight);
@@ -211,25 +215,64 @@ private slots:
         QCOMPARE(s.text(F::Utilization), std::string("0.231"));
     }
 
-    // A utilization of 0 (the lookup has said why) leaves the unknown empty
-    // rather than dividing by it.
-    void zeroUtilizationNeverDivides() {
+    // A utilization of 0 (the lookup has said why): the weight and the alpha
+    // would divide by it, so their edit is left empty with message 1003; the
+    // IBU and the boil volume come out 0 as the formula gives them.
+    void zeroUtilization_data() {
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<QString>("alpha");
+        QTest::addColumn<QString>("volume");
+        QTest::addColumn<QString>("ibu");
+        QTest::addColumn<int>("unknownField");
+        QTest::addColumn<std::vector<int>>("messages");
+        QTest::addColumn<bool>("solved");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("weight") << "0"
+                                << "5"
+                                << "5"
+                                << "30" << int(F::Weight) << std::vector<int>{156, 1003} << false
+                                << "";
+        QTest::newRow("alpha") << "1"
+                               << "0"
+                               << "5"
+                               << "30" << int(F::Alpha) << std::vector<int>{156, 1003} << false
+                               << "";
+        // 5 x 0.01 x 7490 x 1 x 0 / 5
+        QTest::newRow("IBU") << "1"
+                             << "5"
+                             << "5"
+                             << "" << int(F::Ibu) << std::vector<int>{156} << true << "0";
+        // 5 x 0.01 x 7490 x 1 x 0 / 30
+        QTest::newRow("boil volume")
+            << "1"
+            << "5"
+            << "0"
+            << "30" << int(F::BoilVolume) << std::vector<int>{156} << true << "0";
+    }
+    void zeroUtilization() {
+        QFETCH(QString, weight);
+        QFETCH(QString, alpha);
+        QFETCH(QString, volume);
+        QFETCH(QString, ibu);
+        QFETCH(int, unknownField);
+        QFETCH(std::vector<int>, messages);
+        QFETCH(bool, solved);
+        QFETCH(QString, shown);
         BitternessSolver s(table());
-        typical(s, "0", "5", "30");
-        s.editText(F::Gravity, "1.2");
+        typical(s, weight.toStdString().c_str(), alpha.toStdString().c_str(),
+                ibu.toStdString().c_str());
+        s.editText(F::BoilVolume, volume.toStdString());
+        s.editText(F::Gravity, "1.2");  // beyond the table: utilization 0
         const SolveOutcome out = s.calculate();
-        QCOMPARE(numbers(out), (std::vector<int>{156, 1003}));
+        QCOMPARE(numbers(out), messages);
         QCOMPARE(out.messages[0].icon, PromptIcon::Information);
-        QCOMPARE(s.text(F::Weight), std::string(""));
-        QVERIFY(!out.solved);
-
-        BitternessSolver ibu(table());
-        typical(ibu, "1", "5", "");
-        ibu.editText(F::BoilTime, "121");
-        const SolveOutcome ibuOut = ibu.calculate();
-        QCOMPARE(numbers(ibuOut), std::vector<int>{156});
-        QVERIFY(ibuOut.solved);
-        QCOMPARE(ibu.text(F::Ibu), std::string("0"));
+        QCOMPARE(s.text(F::Utilization), std::string("0.000"));
+        QCOMPARE(out.solved, solved);
+        QCOMPARE(s.text(unknownField), shown.toStdString());
+        if (solved) {
+            QCOMPARE(s.text(F::Hbu), std::string("5.0"));  // 60 x 1/60 x 5 x 1
+            QCOMPARE(s.fieldOf(s.solvingFor()), unknownField);
+        }
     }
 
     void hugeValuesAreRefused() {

@@ -6,8 +6,11 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
+#include <clocale>
+#include <string>
 
 #include "calc/hop_utilization.h"
+#include "calculator_window.h"
 #include "calculators/alcohol_calc_dlg.h"
 #include "calculators/bitterness_calc_dlg.h"
 #include "calculators/converter_dlg.h"
@@ -19,6 +22,8 @@
 
 using namespace mw;
 using namespace mw::calculators;
+using test::CalculatorKind;
+using Typing = QList<QPair<int, QString>>;
 
 namespace {
 
@@ -52,6 +57,26 @@ void answerNextModal(std::function<void(Dialog*)> check) {
         dialog->reject();
     });
 }
+
+// The C library and Qt both set to a comma-decimal locale for as long as it
+// lives, as the program runs for a German user.
+class CommaDecimalLocale {
+public:
+    CommaDecimalLocale() : m_saved(std::setlocale(LC_NUMERIC, nullptr)) {
+        std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    ~CommaDecimalLocale() {
+        std::setlocale(LC_NUMERIC, m_saved.c_str());
+        QLocale::setDefault(m_qtSaved);
+    }
+    CommaDecimalLocale(const CommaDecimalLocale&) = delete;
+    CommaDecimalLocale& operator=(const CommaDecimalLocale&) = delete;
+
+private:
+    std::string m_saved;
+    QLocale m_qtSaved;
+};
 
 template <typename Dialog>
 void show(Dialog& dialog) {
@@ -308,10 +333,86 @@ private slots:
         test::ScriptedPrompts prompts;
         CConverterDlg dlg(CConverterDlg::Kind::SgBalling, prompts);
         show(dlg);
-        type(dlg.field(0), QStringLiteral("1.0.4"));
+        type(dlg.field(0), QStringLiteral("SG 1.048"));
         dlg.calculateButton()->click();
         QCOMPARE(prompts.shownNumbers(), std::vector<int>{1001});
+        QCOMPARE(prompts.shown()[0].text, formatMessage(1001, "Specific Gravity", "SG 1.048"));
         QCOMPARE(dlg.focusWidget(), dlg.field(0));
+    }
+
+    // A field is read for the number it begins with, as strtod reads it, and
+    // never in the user's locale: "5%" is 5, "  1 oz" is 1, "1.2e1x" is 12.
+    // Only a text that begins with no number at all is refused, naming the field.
+    void fieldsReadTheirLeadingNumber_data() {
+        QTest::addColumn<CalculatorKind>("kind");
+        QTest::addColumn<Typing>("typing");
+        QTest::addColumn<int>("resultField");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("refusal");  // the message shown, or none
+        using B = CBitternessCalcDlg::Field;
+        using G = COGCalcDlg::Field;
+        using A = CAlcoholCalcDlg::Field;
+        // 5 x 0.01 x 7490 x 1 x 0.231 / 5 = 17.3 (utilization 0.231 at 1.050, 60 minutes)
+        QTest::newRow("hop addition with units") << CalculatorKind::Bitterness
+                                                 << Typing{{B::Weight, "  1 oz"},
+                                                           {B::Alpha, "5%"},
+                                                           {B::Gravity, "1.050 SG"},
+                                                           {B::BoilTime, "60 min"},
+                                                           {B::Ibu, ""}}
+                                                 << int(B::Ibu) << "17" << QString();
+        // 40 points x 1 lb / 5 gallons at 100 percent
+        QTest::newRow("efficiency with a percent sign")
+            << CalculatorKind::Gravity
+            << Typing{{G::Potential, "1.040 (DME)"},
+                      {G::Efficiency, "100%"},
+                      {G::OriginalGravity, ""}}
+            << int(G::OriginalGravity) << "1.008" << QString();
+        // (50 - 10) x 0.1275 = 5.10
+        QTest::newRow("gravities with their names") << CalculatorKind::Alcohol
+                                                    << Typing{{A::OriginalGravity, "1.050 OG"},
+                                                              {A::TerminalGravity, "1.010 TG"},
+                                                              {A::ByVolume, ""}}
+                                                    << int(A::ByVolume) << "5.10" << QString();
+        // 12 x 0.004 + 1
+        QTest::newRow("exponent and trailing text")
+            << CalculatorKind::SgBalling << Typing{{0, ""}, {1, "1.2e1x"}} << 0 << "1.048"
+            << QString();
+        // 5 x 0.8
+        QTest::newRow("percent after the number")
+            << CalculatorKind::AbvAbw << Typing{{0, "5%"}} << 1 << "4.00" << QString();
+        QTest::newRow("a word") << CalculatorKind::Bitterness
+                                << Typing{{B::Alpha, "abc"}, {B::Ibu, ""}} << int(B::Alpha) << "abc"
+                                << QString::fromStdString(
+                                       formatMessage(1001, "% Alpha acid", "abc"));
+        QTest::newRow("percent before the number")
+            << CalculatorKind::AbvAbw << Typing{{0, "%5"}} << 0 << "%5"
+            << QString::fromStdString(formatMessage(1001, "By Volume", "%5"));
+        QTest::newRow("boil time in words")
+            << CalculatorKind::Bitterness
+            << Typing{{B::Alpha, "5"}, {B::BoilTime, "min"}, {B::Ibu, ""}} << int(B::BoilTime)
+            << "min" << QString::fromStdString(formatMessage(1002, "Boil Time", "min"));
+    }
+    void fieldsReadTheirLeadingNumber() {
+        QFETCH(CalculatorKind, kind);
+        QFETCH(Typing, typing);
+        QFETCH(int, resultField);
+        QFETCH(QString, result);
+        QFETCH(QString, refusal);
+        const CommaDecimalLocale german;
+        test::ScriptedPrompts prompts;
+        test::CalculatorWindow w = test::openCalculator(kind, prompts);
+        for (const auto& [field, text] : typing) {
+            type(w.field(field), text);
+        }
+        w.calculate->click();
+        QCOMPARE(w.field(resultField)->text(), result);
+        if (refusal.isEmpty()) {
+            QCOMPARE(prompts.shownNumbers(), std::vector<int>{});
+        } else {
+            QCOMPARE(prompts.shown().size(), std::size_t(1));
+            QCOMPARE(QString::fromStdString(prompts.shown()[0].text), refusal);
+            QCOMPARE(w.dialog->focusWidget(), w.field(resultField));
+        }
     }
 };
 
