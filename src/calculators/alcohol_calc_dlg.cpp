@@ -42,7 +42,7 @@ CAlcoholCalcDlg::CAlcoholCalcDlg(PromptService& prompts, QWidget* parent)
     originalLabel->setBuddy(original);
     auto* terminalLabel = new QLabel(QStringLiteral("&Terminal Gravity*"), this);
     terminalLabel->setBuddy(terminal);
-    auto* byVolumeLabel = new QLabel(QStringLiteral("% by Volume"), this);
+    auto* byVolumeLabel = buddyLabel(QStringLiteral("% by Volume"), byVolume);
     auto* inputs = new QGridLayout;
     inputs->addWidget(originalLabel, 0, 0);
     inputs->addWidget(original, 0, 1);
@@ -63,7 +63,7 @@ CAlcoholCalcDlg::CAlcoholCalcDlg(PromptService& prompts, QWidget* parent)
     auto* results = new QGridLayout;
     results->addWidget(byVolumeLabel, 0, 0);
     results->addWidget(byVolume, 0, 1);
-    results->addWidget(new QLabel(QStringLiteral("% by Weight"), this), 1, 0);
+    results->addWidget(buddyLabel(QStringLiteral("% by Weight"), byWeight), 1, 0);
     results->addWidget(byWeight, 1, 1);
 
     makeSolvingForList({QStringLiteral("% by Volume"), QStringLiteral("Original Gravity"),
@@ -89,10 +89,10 @@ CAlcoholCalcDlg::CAlcoholCalcDlg(PromptService& prompts, QWidget* parent)
     left->addStretch(1);
     arrange(left, results, {formula}, {m_abvAbw, m_sgBalling});
 
-    m_hints->AddTool(original, kHintGravity);
-    m_hints->AddTool(terminal, kHintTerminal);
-    m_hints->AddTool(attenuation, kHintAttenuation);
-    m_hints->AddTool(byVolume, kHintByVolume);
+    addHint(*m_hints, original, kHintGravity);
+    addHint(*m_hints, terminal, kHintTerminal);
+    addHint(*m_hints, attenuation, kHintAttenuation);
+    addHint(*m_hints, byVolume, kHintByVolume);
 
     connect(m_abvAbw, &QPushButton::clicked, this, [this] {
         CABVABWDlg converter(m_prompts, this);

@@ -99,7 +99,7 @@ CBitternessCalcDlg::CBitternessCalcDlg(const calc::HopUtilizationTable& utilizat
     auto* results = new QGridLayout;
     results->addWidget(ibuLabel, 0, 0);
     results->addWidget(ibu, 0, 1);
-    results->addWidget(new QLabel(QStringLiteral("HBUs"), this), 1, 0);
+    results->addWidget(buddyLabel(QStringLiteral("HBUs"), hbu), 1, 0);
     results->addWidget(hbu, 1, 1);
 
     makeSolvingForList({QStringLiteral("IBUs"), QStringLiteral("Weight"), QStringLiteral("Alpha"),
@@ -126,12 +126,12 @@ CBitternessCalcDlg::CBitternessCalcDlg(const calc::HopUtilizationTable& utilizat
     left->addWidget(measure);
     arrange(left, results, {methodRow, formula}, {});
 
-    m_hints->AddTool(weight, kHintWeight);
-    m_hints->AddTool(alpha, kHintAlpha);
-    m_hints->AddTool(volume, kHintVolume);
-    m_hints->AddTool(gravity, kHintGravity);
-    m_hints->AddTool(minutes, kHintMinutes);
-    m_hints->AddTool(ibu, kHintIbu);
+    addHint(*m_hints, weight, kHintWeight);
+    addHint(*m_hints, alpha, kHintAlpha);
+    addHint(*m_hints, volume, kHintVolume);
+    addHint(*m_hints, gravity, kHintGravity);
+    addHint(*m_hints, minutes, kHintMinutes);
+    addHint(*m_hints, ibu, kHintIbu);
 
     connect(m_english, &QRadioButton::clicked, this,
             [this] { apply(m_bitterness.setMeasurement(calc::BitternessSolver::English)); });

@@ -1,6 +1,14 @@
 #include "calculators/calculator_support.h"
 
+#include <QGridLayout>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
 #include "resources/prompt_service.h"
+#include "shell/hint_balloon.h"
+#include "storage/catalogue_string.h"
 
 namespace mw::calculators {
 
@@ -35,9 +43,72 @@ void focusAndSelect(QLineEdit* field) {
     field->selectAll();
 }
 
-void onUserEdit(QLineEdit* field, std::function<void(const QString&)> edited) {
-    QObject::connect(field, &QLineEdit::textEdited, field,
-                     [edited = std::move(edited)](const QString& text) { edited(text); });
+void onTextChange(QLineEdit* field, std::function<void(const QString&)> changed) {
+    QObject::connect(field, &QLineEdit::textChanged, field,
+                     [changed = std::move(changed)](const QString& text) { changed(text); });
+}
+
+void showText(QLineEdit* field, const QString& text) {
+    if (field->text() != text) {
+        const QSignalBlocker quiet(field);
+        field->setText(text);
+    }
+}
+
+void addHint(shell::CHintBalloon& hints, QWidget* field, int stringNumber) {
+    hints.AddTool(field, stringNumber);
+    field->setAccessibleDescription(storage::catalogueString(stringNumber));
+}
+
+namespace {
+
+void collectInLayoutOrder(QLayout* layout, std::vector<QWidget*>& widgets);
+
+void collectWidget(QWidget* widget, std::vector<QWidget*>& widgets) {
+    if ((widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+        widgets.push_back(widget);
+    }
+    if (widget->layout() != nullptr) {
+        collectInLayoutOrder(widget->layout(), widgets);
+    }
+}
+
+void collectItem(QLayoutItem* item, std::vector<QWidget*>& widgets) {
+    if (item->widget() != nullptr) {
+        collectWidget(item->widget(), widgets);
+    } else if (item->layout() != nullptr) {
+        collectInLayoutOrder(item->layout(), widgets);
+    }
+}
+
+void collectInLayoutOrder(QLayout* layout, std::vector<QWidget*>& widgets) {
+    std::vector<int> order(static_cast<std::size_t>(layout->count()));
+    std::iota(order.begin(), order.end(), 0);
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        const auto cell = [grid](int index) {
+            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+            grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+            return std::pair(row, column);
+        };
+        std::stable_sort(order.begin(), order.end(),
+                         [&cell](int a, int b) { return cell(a) < cell(b); });
+    }
+    for (int index : order) {
+        collectItem(layout->itemAt(index), widgets);
+    }
+}
+
+}  // namespace
+
+void tabInLayoutOrder(QWidget* window) {
+    if (window->layout() == nullptr) {
+        return;
+    }
+    std::vector<QWidget*> widgets;
+    collectInLayoutOrder(window->layout(), widgets);
+    for (std::size_t i = 1; i < widgets.size(); ++i) {
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+    }
 }
 
 }  // namespace mw::calculators

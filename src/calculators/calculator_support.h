@@ -12,6 +12,9 @@
 namespace mw {
 class PromptService;
 }
+namespace mw::shell {
+class CHintBalloon;
+}
 
 namespace mw::calculators {
 
@@ -43,7 +46,21 @@ void colorSolvedLabel(const std::vector<QLabel*>& labels, int solvingFor);
 // Moves the focus to a field and selects its text.
 void focusAndSelect(QLineEdit* field);
 
-// Calls `edited` with the text whenever the user (not the program) changes a field.
-void onUserEdit(QLineEdit* field, std::function<void(const QString&)> edited);
+// Calls `changed` with the text whenever a field's text changes other than
+// through showText: typed, pasted, undone, or set through the accessibility
+// interface by a screen reader, voice control or an on-screen keyboard.
+void onTextChange(QLineEdit* field, std::function<void(const QString&)> changed);
+
+// Puts the program's own text into a field without reporting it as a change.
+void showText(QLineEdit* field, const QString& text);
+
+// Registers a field's hint balloon text, which is also the field's accessible
+// description.
+void addHint(shell::CHintBalloon& hints, QWidget* field, int stringNumber);
+
+// Sets the Tab order of a window's focusable widgets to the order of its
+// layout: boxes first to last, grids row by row, nested layouts and the
+// layouts of child widgets (group boxes) where they stand.
+void tabInLayoutOrder(QWidget* window);
 
 }  // namespace mw::calculators

@@ -65,9 +65,9 @@ CConverterDlg::CConverterDlg(Kind kind, PromptService& prompts, QWidget* parent)
         grid->addWidget(m_labels[i], i + 1, 0);
         grid->addWidget(m_fields[i], i + 1, 1);
         grid->addWidget(new QLabel(QString::fromUtf8(t.ranges[i]), this), i + 1, 2);
-        hints->AddTool(m_fields[i], t.hints[i]);
-        onUserEdit(m_fields[i],
-                   [this, i](const QString& text) { m_solver.editText(i, text.toStdString()); });
+        addHint(*hints, m_fields[i], t.hints[i]);
+        onTextChange(m_fields[i],
+                     [this, i](const QString& text) { m_solver.editText(i, text.toStdString()); });
     }
     auto* formulas = new QLabel(QString::fromUtf8(t.formulas), this);
     auto* hint = new QLabel(QStringLiteral("To calculate a value leave it blank and enter the "
@@ -80,6 +80,7 @@ CConverterDlg::CConverterDlg(Kind kind, PromptService& prompts, QWidget* parent)
     m_recalculate = new QPushButton(QString::fromUtf8(t.buttons[1]), this);
     m_clear = new QPushButton(QString::fromUtf8(t.buttons[2]), this);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("close"));
     m_calculate->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_calculate);
@@ -92,6 +93,7 @@ CConverterDlg::CConverterDlg(Kind kind, PromptService& prompts, QWidget* parent)
     layout->addWidget(formulas);
     layout->addWidget(hint);
     layout->addLayout(buttons);
+    tabInLayoutOrder(this);
     connect(m_calculate, &QPushButton::clicked, this, [this] { apply(m_solver.calculate()); });
     connect(m_recalculate, &QPushButton::clicked, this, [this] { apply(m_solver.recalculate()); });
     connect(m_clear, &QPushButton::clicked, this, [this] { apply(m_solver.clear()); });
@@ -110,10 +112,7 @@ void CConverterDlg::apply(const calc::SolveOutcome& outcome) {
 
 void CConverterDlg::refresh() {
     for (int i = 0; i < 2; ++i) {
-        const QString text = QString::fromStdString(m_solver.text(i));
-        if (m_fields[i]->text() != text) {
-            m_fields[i]->setText(text);
-        }
+        showText(m_fields[i], QString::fromStdString(m_solver.text(i)));
     }
     colorSolvedLabel({m_labels[0], m_labels[1]}, m_solver.solvedFor());
     m_recalculate->setEnabled(m_solver.recalculateEnabled());

@@ -48,7 +48,7 @@ COGCalcDlg::COGCalcDlg(PromptService& prompts, CalculatorLookups lookups, QWidge
     auto* potentialLabel = buddyLabel(QStringLiteral("E&xtract Potential"), potential);
     auto* volumeLabel = buddyLabel(QStringLiteral("Boil &Volume"), volume);
     auto* efficiencyLabel = buddyLabel(QStringLiteral("E&fficiency"), efficiency);
-    auto* gravityLabel = new QLabel(QStringLiteral("Original Gravity"), this);
+    auto* gravityLabel = buddyLabel(QStringLiteral("Original Gravity"), gravity);
     m_ingredient = new QLabel(this);
 
     auto* units = new QGroupBox(QStringLiteral("Weight"), this);
@@ -83,7 +83,7 @@ COGCalcDlg::COGCalcDlg(PromptService& prompts, CalculatorLookups lookups, QWidge
     auto* results = new QGridLayout;
     results->addWidget(gravityLabel, 0, 0);
     results->addWidget(gravity, 0, 1);
-    results->addWidget(new QLabel(QStringLiteral("Balling"), this), 1, 0);
+    results->addWidget(buddyLabel(QStringLiteral("Balling"), balling), 1, 0);
     results->addWidget(balling, 1, 1);
 
     makeSolvingForList({QStringLiteral("Original Gravity"), QStringLiteral("Weight"),
@@ -107,11 +107,11 @@ COGCalcDlg::COGCalcDlg(PromptService& prompts, CalculatorLookups lookups, QWidge
     left->addStretch(1);
     arrange(left, results, {formula}, {m_balling});
 
-    m_hints->AddTool(weight, kHintWeight);
-    m_hints->AddTool(potential, kHintGravity);
-    m_hints->AddTool(volume, kHintVolume);
-    m_hints->AddTool(efficiency, kHintEfficiency);
-    m_hints->AddTool(gravity, kHintOriginalGravity);
+    addHint(*m_hints, weight, kHintWeight);
+    addHint(*m_hints, potential, kHintGravity);
+    addHint(*m_hints, volume, kHintVolume);
+    addHint(*m_hints, efficiency, kHintEfficiency);
+    addHint(*m_hints, gravity, kHintOriginalGravity);
 
     // The unit is read at the next Calculate.
     connect(m_pounds, &QRadioButton::clicked, this,

@@ -21,7 +21,7 @@ VariableCalculatorDlg::VariableCalculatorDlg(calc::VariableSolver& solver, Promp
 
 void VariableCalculatorDlg::bindField(int solverField, QLineEdit* edit) {
     m_fields[solverField] = edit;
-    onUserEdit(edit, [this, solverField](const QString& text) {
+    onTextChange(edit, [this, solverField](const QString& text) {
         m_solver.editText(solverField, text.toStdString());
     });
 }
@@ -33,6 +33,9 @@ QListWidget* VariableCalculatorDlg::makeSolvingForList(const QStringList& items,
     m_list->addItems(items);
     m_list->setMaximumHeight(m_list->sizeHintForRow(0) * (items.size() + 1));
     m_listLabel = new QLabel(QStringLiteral("Currently solving for:"), this);
+    m_listLabel->setBuddy(m_list);
+    // A list view takes no name from its label.
+    m_list->setAccessibleName(m_listLabel->text());
     m_labels = std::move(labels);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) {
@@ -79,6 +82,7 @@ void VariableCalculatorDlg::arrange(QLayout* inputs, QLayout* results,
     }
     buttons->addStretch(1);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("close"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
@@ -87,6 +91,7 @@ void VariableCalculatorDlg::arrange(QLayout* inputs, QLayout* results,
         layout->addWidget(w);
     }
     layout->addLayout(buttons);
+    tabInLayoutOrder(this);
 }
 
 void VariableCalculatorDlg::apply(const calc::SolveOutcome& outcome) {
@@ -102,10 +107,7 @@ void VariableCalculatorDlg::apply(const calc::SolveOutcome& outcome) {
 
 void VariableCalculatorDlg::refresh() {
     for (const auto& [f, edit] : m_fields) {
-        const QString text = QString::fromStdString(m_solver.text(f));
-        if (edit->text() != text) {
-            edit->setText(text);
-        }
+        showText(edit, QString::fromStdString(m_solver.text(f)));
     }
     const int solving = m_solver.solvingFor();
     colorSolvedLabel(m_labels, solving);
