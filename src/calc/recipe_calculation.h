@@ -37,6 +37,8 @@ public:
     const CalcResults& results() const { return m_results; }
     const CalcMessageList& messages() const { return m_messages; }
     CalcStatus status() const { return m_status; }
+    // How the status label and the "Msgs" button show the status.
+    CalcStatusLook statusLook() const { return calcStatusLook(m_status); }
 
     // A recipe was entered: the status reads "Not Done" until the next full
     // recalculation. The results are kept.

@@ -46,17 +46,68 @@ private slots:
         if (!boxes.empty()) {
             QCOMPARE(r.prompts.shown()[0].icon, PromptIcon::Information);
         }
-        const calc::CalcStatusLook look = calc::calcStatusLook(status);
-        QCOMPARE(look.msgsButtonEnabled, withProblem);
-        QCOMPARE(look.color,
-                 std::optional<calc::Rgb>(withProblem ? calc::kErrorRed : calc::kHighlightBlue));
     }
 
-    void notDoneLooksPlain() {
-        const calc::CalcStatusLook look = calc::calcStatusLook(CalcStatus::NotDone);
-        QCOMPARE(std::string(look.text), std::string("Not Done"));
-        QVERIFY(!look.color);
-        QVERIFY(!look.msgsButtonEnabled);
+    // What the status label and the "Msgs" button look like after each way a
+    // recipe can leave them: red "Errors" with the button enabled after a
+    // recalculation with messages, blue "No Errors" with it disabled after a
+    // clean one, and "Not Done" in the label's own colour once another recipe
+    // is entered.
+    void statusLookAfterRecalculation_data() {
+        QTest::addColumn<RecipeSetup>("setup");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("coloured");
+        QTest::addColumn<int>("red");
+        QTest::addColumn<int>("green");
+        QTest::addColumn<int>("blue");
+        QTest::addColumn<bool>("msgsEnabled");
+        QTest::newRow("extract without a gravity") << RecipeSetup([](TestRecipe& r) {
+            r.extract("5", "bad");
+            r.yeast("1", "75");
+            r.calc.RecalculateRecipe(false);
+        }) << "Errors" << true << 255 << 0 << 0 << true;
+        QTest::newRow("clean extract recipe") << RecipeSetup([](TestRecipe& r) {
+            r.extract("5", "1.050");
+            r.hop("5", "1", "60");
+            r.yeast("1", "75");
+            r.calc.RecalculateRecipe(false);
+        }) << "No Errors" << true << 0 << 0 << 255
+                                              << false;
+        QTest::newRow("another recipe entered") << RecipeSetup([](TestRecipe& r) {
+            r.extract("5", "bad");
+            r.yeast("1", "75");
+            r.calc.RecalculateRecipe(false);
+            r.calc.enterRecipe();
+        }) << "Not Done" << false << 0 << 0 << 0 << false;
+        QTest::newRow("messages corrected") << RecipeSetup([](TestRecipe& r) {
+            r.extract("5", "bad");
+            r.yeast("1", "75");
+            r.calc.RecalculateRecipe(false);
+            r.rows.setCellText(calc::Sheet::Extracts, 1, calc::ExtractCol::SpGrav, "1.050");
+            r.calc.RecalculateRecipe(false);
+        }) << "No Errors" << true << 0 << 0 << 255
+                                            << false;
+    }
+    void statusLookAfterRecalculation() {
+        QFETCH(RecipeSetup, setup);
+        QFETCH(QString, text);
+        QFETCH(bool, coloured);
+        QFETCH(int, red);
+        QFETCH(int, green);
+        QFETCH(int, blue);
+        QFETCH(bool, msgsEnabled);
+        TestRecipe r;
+        setup(r);
+        const calc::CalcStatusLook look = r.calc.statusLook();
+        QCOMPARE(QString::fromUtf8(look.text.data(), static_cast<qsizetype>(look.text.size())),
+                 text);
+        QCOMPARE(look.color.has_value(), coloured);
+        if (coloured) {
+            QCOMPARE(look.color->red, red);
+            QCOMPARE(look.color->green, green);
+            QCOMPARE(look.color->blue, blue);
+        }
+        QCOMPARE(look.msgsButtonEnabled, msgsEnabled);
     }
 
     // The list is cleared first; the gravity messages repeat once per hop row
