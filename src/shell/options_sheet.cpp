@@ -18,6 +18,9 @@
 #include "resources/message_catalogue.h"
 #include "resources/prompt_service.h"
 #include "shell/file_chooser.h"
+#include "storage/dao_exception.h"
+#include "storage/database.h"
+#include "storage/error_report.h"
 #include "storage/schema.h"
 #include "storage/settings.h"
 
@@ -129,8 +132,8 @@ void CMWOptions_Preferences::save() {
 // ------------------------------------------------------------ Locations
 
 CMWOptions_Locations::CMWOptions_Locations(storage::Settings& settings, PromptService& prompts,
-                                           FileChooser& files, QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_prompts(prompts), m_files(files) {
+                                           FileChooser& files, HelpService* help, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_prompts(prompts), m_files(files), m_help(help) {
     auto* layout = new QVBoxLayout(this);
     auto* tools = new QGroupBox(QStringLiteral("Tools"), this);
     auto* toolsLayout = new QGridLayout(tools);
@@ -218,14 +221,28 @@ void CMWOptions_Locations::save() {
     m_settings.setString(Setting::DefaultDataFile, m_data->text());
 }
 
-bool CMWOptions_Locations::checkDatabase(QLineEdit* field, const QString& marker,
-                                         bool emptyAllowed) {
-    const QString path = field->text().trimmed();
-    if ((path.isEmpty() && emptyAllowed) || storage::isDatabaseOfKind(path, marker)) {
-        return true;
+bool CMWOptions_Locations::isDatabaseOfKind(const QString& path, const QString& marker) {
+    if (!path.isEmpty()) {
+        try {
+            storage::Database probe;
+            probe.open(path);
+            if (probe.firstTableName() == marker) {
+                return true;
+            }
+        } catch (const storage::DaoException& error) {
+            storage::ReportDaoException(error, m_prompts, m_help);
+            return false;
+        }
     }
     m_prompts.show(kMsgWrongDatabase, formatMessage(kMsgWrongDatabase, path.toStdString()),
                    PromptIcon::Exclamation);
+    return false;
+}
+
+bool CMWOptions_Locations::checkDatabase(QLineEdit* field, const QString& marker) {
+    if (isDatabaseOfKind(field->text().trimmed(), marker)) {
+        return true;
+    }
     field->setFocus();
     return false;
 }
@@ -237,19 +254,16 @@ void CMWOptions_Locations::browseDatabase(QLineEdit* field, const QString& marke
     if (path.isEmpty()) {
         return;
     }
-    if (storage::isDatabaseOfKind(path, marker)) {
+    if (isDatabaseOfKind(path, marker)) {
         field->setText(path);
         return;
     }
-    m_prompts.show(kMsgWrongDatabase, formatMessage(kMsgWrongDatabase, path.toStdString()),
-                   PromptIcon::Exclamation);
     field->setFocus();
 }
 
 bool CMWOptions_Locations::validate() {
-    // No default recipe database is a choice; the data database is needed.
-    if (!checkDatabase(m_recipe, storage::kRecipeMarker, true) ||
-        !checkDatabase(m_data, storage::kDataMarker, false)) {
+    if (!checkDatabase(m_recipe, storage::kRecipeMarker) ||
+        !checkDatabase(m_data, storage::kDataMarker)) {
         return false;
     }
     for (int i = 0; i < 3; ++i) {
@@ -296,7 +310,7 @@ CMWOptionsSheet::CMWOptionsSheet(storage::Settings& settings, PromptService& pro
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
     m_preferences = new CMWOptions_Preferences(settings, prompts, m_tabs);
-    m_locations = new CMWOptions_Locations(settings, prompts, files, m_tabs);
+    m_locations = new CMWOptions_Locations(settings, prompts, files, help, m_tabs);
     m_hints = new CMWOptions_Hints(m_tabs);
     m_tabs->addTab(m_preferences, QStringLiteral("Preferences"));
     m_tabs->addTab(m_locations, QStringLiteral("Locations"));

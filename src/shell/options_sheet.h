@@ -63,7 +63,7 @@ class CMWOptions_Locations : public QWidget {
 public:
     static constexpr int kHelpContext = 162;
     CMWOptions_Locations(storage::Settings& settings, PromptService& prompts, FileChooser& files,
-                         QWidget* parent = nullptr);
+                         HelpService* help, QWidget* parent = nullptr);
     void load();
     void save();
     // The checks that must pass before the page may be left, in order: the
@@ -79,12 +79,18 @@ public:
     QPushButton* dataBrowse() const { return m_dataBrowse; }
 
 private:
-    bool checkDatabase(QLineEdit* field, const QString& marker, bool emptyAllowed);
+    // Whether `path` opens as a database whose first table is `marker`. A
+    // file that opens without the marker (or no path at all) is refused with
+    // message 171; one the engine cannot read is shown in the database error
+    // box.
+    bool isDatabaseOfKind(const QString& path, const QString& marker);
+    bool checkDatabase(QLineEdit* field, const QString& marker);
     void browseDatabase(QLineEdit* field, const QString& marker, const QString& filter);
 
     storage::Settings& m_settings;
     PromptService& m_prompts;
     FileChooser& m_files;
+    HelpService* m_help;
     QLineEdit* m_names[3];
     QLineEdit* m_paths[3];
     QPushButton* m_toolBrowse[3];

@@ -139,26 +139,99 @@ private slots:
         QTest::addColumn<QString>("wrongPath");
         QTest::newRow("data database as recipes") << true << "data.mdb";
         QTest::newRow("recipe database as data") << false << "recipes.mdb";
-        QTest::newRow("missing file") << true << "gone.mdb";
+        QTest::newRow("empty recipe field") << true << "";
         QTest::newRow("empty data field") << false << "";
+        QTest::newRow("empty file as recipes") << true << "empty.mdb";
     }
     void databaseFieldsAreChecked() {
         QFETCH(bool, recipeField);
         QFETCH(QString, wrongPath);
         OptionsSetup f;
+        QFile empty(f.path(QStringLiteral("empty.mdb")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
         CMWOptionsSheet sheet(*f.settings, f.prompts, f.files, &f.help);
         sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
         sheet.tabs()->setCurrentIndex(1);
         QLineEdit* field =
             recipeField ? sheet.locations()->recipeFile() : sheet.locations()->dataFile();
         const QString bad = wrongPath.isEmpty() ? QString() : f.path(wrongPath);
-        field->setText(bad);
-        sheet.accept();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, bad);
+        QTest::keyClick(&sheet, Qt::Key_Return);  // OK
+        QVERIFY(sheet.isVisible());
         QCOMPARE(sheet.result(), int(QDialog::Rejected));
         QCOMPARE(f.prompts.shownNumbers(), std::vector<int>{171});
         QCOMPARE(f.prompts.shown()[0].text, formatMessage(171, bad.toStdString()));
+        QCOMPARE(f.prompts.shown()[0].icon, PromptIcon::Exclamation);
         QCOMPARE(sheet.focusWidget(), field);
         QCOMPARE(f.settings->string(Setting::DefaultRecipeFile), f.recipes);
+        QCOMPARE(f.settings->string(Setting::DefaultDataFile), f.data);
+    }
+
+    // A file the database engine cannot read is not "the wrong kind": the
+    // engine's own error is shown, with the help it offers.
+    void unreadableFilesShowTheDatabaseError_data() {
+        QTest::addColumn<bool>("recipeField");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("errorNumber");
+        QTest::newRow("missing recipe file") << true << "gone.mdb" << 3024;
+        QTest::newRow("missing data file") << false << "gone.mdb" << 3024;
+        QTest::newRow("damaged recipe file") << true << "garbage.mdb" << 3343;
+        QTest::newRow("damaged data file") << false << "garbage.mdb" << 3343;
+    }
+    void unreadableFilesShowTheDatabaseError() {
+        QFETCH(bool, recipeField);
+        QFETCH(QString, file);
+        QFETCH(int, errorNumber);
+        OptionsSetup f;
+        QFile garbage(f.path(QStringLiteral("garbage.mdb")));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray(4096, '\x5a'));
+        garbage.close();
+        CMWOptionsSheet sheet(*f.settings, f.prompts, f.files, &f.help);
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        sheet.tabs()->setCurrentIndex(1);
+        QLineEdit* field =
+            recipeField ? sheet.locations()->recipeFile() : sheet.locations()->dataFile();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, f.path(file));
+        f.prompts.answerNext(PromptAnswer::Yes);  // "Would you like to see help?"
+        QTest::keyClick(&sheet, Qt::Key_Return);  // OK
+        QVERIFY(sheet.isVisible());
+        QCOMPARE(f.prompts.shownNumbers(), std::vector<int>{1010});
+        const QString text = QString::fromStdString(f.prompts.shown()[0].text);
+        QVERIFY2(text.contains(QStringLiteral("(%1)").arg(errorNumber)), qPrintable(text));
+        QCOMPARE(f.prompts.shown()[0].buttons, PromptButtons::YesNo);
+        QCOMPARE(f.help.contexts, std::vector<int>{1010});
+        QCOMPARE(sheet.focusWidget(), field);
+        // Leaving for another page is refused the same way.
+        f.prompts.clear();
+        f.prompts.answerNext(PromptAnswer::No);
+        sheet.tabs()->setCurrentIndex(0);
+        QCOMPARE(sheet.tabs()->currentIndex(), 1);
+        QCOMPARE(f.prompts.shownNumbers(), std::vector<int>{1010});
+        QCOMPARE(f.settings->string(Setting::DefaultRecipeFile), f.recipes);
+        QCOMPARE(f.settings->string(Setting::DefaultDataFile), f.data);
+    }
+
+    void browsingADamagedFileShowsTheDatabaseError() {
+        OptionsSetup f;
+        QFile garbage(f.path(QStringLiteral("garbage.mdb")));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray(4096, '\x5a'));
+        garbage.close();
+        CMWOptionsSheet sheet(*f.settings, f.prompts, f.files, &f.help);
+        f.files.answers = QStringList{garbage.fileName()};
+        f.prompts.answerNext(PromptAnswer::No);
+        sheet.locations()->dataBrowse()->click();
+        QCOMPARE(f.prompts.shownNumbers(), std::vector<int>{1010});
+        QVERIFY(f.help.contexts.empty());
+        QCOMPARE(sheet.locations()->dataFile()->text(), f.data);  // unchanged
     }
 
     void browsingRefusesTheWrongKind() {
