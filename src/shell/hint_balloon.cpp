@@ -1,6 +1,7 @@
 #include "shell/hint_balloon.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -108,13 +109,15 @@ bool CHintBalloon::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
         case QEvent::MouseMove:
-            pointerAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            pointerAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint(), mine);
             break;
         case QEvent::Enter:
-            pointerAt(static_cast<QEnterEvent*>(event)->globalPosition().toPoint());
+            pointerAt(static_cast<QEnterEvent*>(event)->globalPosition().toPoint(), mine);
             break;
         case QEvent::Leave:
-            if (!mine && m_tools.contains(static_cast<QWidget*>(watched))) {
+            if (mine) {
+                pointerLeftBalloon();
+            } else if (m_tools.contains(static_cast<QWidget*>(watched))) {
                 m_pointerKnown = false;  // left the field, perhaps the window
             }
             break;
@@ -150,13 +153,17 @@ QWidget* CHintBalloon::toolAt(const QPoint& global) const {
 }
 
 bool CHintBalloon::pointerOnBalloon() const {
-    return isVisible() && m_pointerKnown && geometry().contains(m_pointer);
+    return isVisible() && m_onBalloon;
 }
 
-void CHintBalloon::pointerAt(const QPoint& global) {
+void CHintBalloon::pointerAt(const QPoint& global, bool onBalloon) {
+    // The window under the pointer gets its events, so an event of the
+    // owner's means the pointer is not on the balloon, even where the
+    // balloon's place covers it.
     m_pointer = global;
     m_pointerKnown = true;
-    QWidget* tool = toolAt(global);
+    m_onBalloon = onBalloon;
+    QWidget* tool = onBalloon ? nullptr : toolAt(global);
     if (tool != nullptr && tool == m_current) {
         return;
     }
@@ -175,6 +182,25 @@ void CHintBalloon::pointerAt(const QPoint& global) {
     }
 }
 
+void CHintBalloon::pointerLeftBalloon() {
+    // No more events come once the pointer is over another program's window,
+    // so where it went is asked now: back on its field within the display
+    // time the hint stays, anywhere else it goes. The leave that hiding the
+    // balloon brings about itself changes nothing.
+    m_onBalloon = false;
+    if (!isVisible()) {
+        return;
+    }
+    const QPoint global = QCursor::pos();
+    if (m_current && toolAt(global) == m_current && m_shownFor < m_displayTime) {
+        m_pointer = global;
+        m_pointerKnown = true;
+        return;
+    }
+    m_pointerKnown = false;
+    hideHint();
+}
+
 void CHintBalloon::startDelayElapsed() {
     if (!m_current || !m_pointerKnown || toolAt(m_pointer) != m_current) {
         return;
@@ -188,6 +214,9 @@ void CHintBalloon::startDelayElapsed() {
 
 void CHintBalloon::checkElapsed() {
     m_shownFor += m_checkInterval;
+    if (pointerOnBalloon()) {
+        return;  // even where the balloon covers another field
+    }
     QWidget* tool = m_pointerKnown ? toolAt(m_pointer) : nullptr;
     if (tool != nullptr && tool != m_current) {
         m_checkTimer.stop();
@@ -197,10 +226,7 @@ void CHintBalloon::checkElapsed() {
     if (tool == m_current && m_shownFor < m_displayTime) {
         return;
     }
-    if (!pointerOnBalloon()) {
-        m_checkTimer.stop();
-        hideHint();
-    }
+    hideHint();
 }
 
 QString CHintBalloon::textOf(QWidget* field) const {

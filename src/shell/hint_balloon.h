@@ -64,9 +64,10 @@ private:
         bool askOwner = false;
     };
 
-    void pointerAt(const QPoint& global);
+    void pointerAt(const QPoint& global, bool onBalloon);
     QWidget* toolAt(const QPoint& global) const;
     bool pointerOnBalloon() const;
+    void pointerLeftBalloon();
     void startDelayElapsed();
     void checkElapsed();
     void showHint(const QPoint& at, bool longForm);
@@ -86,6 +87,7 @@ private:
     bool m_active = true;
     QPoint m_pointer;
     bool m_pointerKnown = false;
+    bool m_onBalloon = false;
     QPoint m_shownAt;
     QString m_shown;
     QString m_fullText;
