@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QToolButton>
 
+#include "shell/lock_key_state.h"
 #include "storage/catalogue_string.h"
 
 namespace mw::shell {
@@ -123,9 +124,17 @@ CInfoStatusBar::CInfoStatusBar(QWidget* parent) : QStatusBar(parent) {
     connect(m_previous, &QToolButton::clicked, this, &CInfoStatusBar::PreviousLine);
     connect(m_next, &QToolButton::clicked, this, &CInfoStatusBar::NextLine);
     connect(m_info, &QToolButton::clicked, this, &CInfoStatusBar::lineHelpRequested);
-    // The lock keys are seen as the user presses them; there is no portable
-    // way to read their state before that.
+    // A lock may have been switched on before the program started, or while
+    // another program had the keyboard: the lights are asked for now, after
+    // every key and whenever the program becomes active again.
     qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive) {
+                    updateIndicators();
+                }
+            });
+    updateIndicators();
     ShowCurrentLine();
 }
 
@@ -232,35 +241,28 @@ void CInfoStatusBar::resetStatus() {
 }
 
 bool CInfoStatusBar::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        // A key event travels up the widget chain; count each press once.
-        if (key->isAutoRepeat() || key->timestamp() == m_lastLockKeyTime) {
-            return false;
+    const auto type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType()) {
+        // A key event travels up the widget chain; ask once for each.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->timestamp() != m_lastKeyTime || int(type) != m_lastKeyType) {
+            m_lastKeyTime = key->timestamp();
+            m_lastKeyType = int(type);
+            updateIndicators();
         }
-        switch (key->key()) {
-            case Qt::Key_CapsLock:
-                m_capsOn = !m_capsOn;
-                break;
-            case Qt::Key_NumLock:
-                m_numOn = !m_numOn;
-                break;
-            case Qt::Key_ScrollLock:
-                m_scrollOn = !m_scrollOn;
-                break;
-            default:
-                return false;
-        }
-        m_lastLockKeyTime = key->timestamp();
-        updateIndicators();
     }
     return false;
 }
 
 void CInfoStatusBar::updateIndicators() {
-    m_caps->setText(m_capsOn ? QStringLiteral("CAP") : QString());
-    m_num->setText(m_numOn ? QStringLiteral("NUM") : QString());
-    m_scroll->setText(m_scrollOn ? QStringLiteral("SCRL") : QString());
+    const LockKeyState state = readLockKeyState();
+    const auto show = [](QLabel* pane, std::optional<bool> on, const QString& name) {
+        pane->setText(on.value_or(false) ? name : QString());
+        pane->setVisible(on.has_value());
+    };
+    show(m_caps, state.capsLock, QStringLiteral("CAP"));
+    show(m_num, state.numLock, QStringLiteral("NUM"));
+    show(m_scroll, state.scrollLock, QStringLiteral("SCRL"));
 }
 
 }  // namespace mw::shell

@@ -15,7 +15,7 @@ namespace mw::shell {
 // line in the stretching first pane, a list of information lines browsed with
 // the previous and next buttons (the recipe form puts its target-style ranges
 // there), an information button, a progress bar, and the lock-key
-// indicators.
+// indicators, shown only where the window system tells their state.
 class CInfoStatusBar : public QStatusBar, public storage::StatusReporter {
     Q_OBJECT
 
@@ -60,6 +60,7 @@ protected:
 
 private:
     void updateButtons();
+    // Asks the window system for the lock lights and shows them.
     void updateIndicators();
 
     QStringList m_lines;
@@ -72,10 +73,8 @@ private:
     QLabel* m_caps;
     QLabel* m_num;
     QLabel* m_scroll;
-    bool m_capsOn = false;
-    bool m_numOn = false;
-    bool m_scrollOn = false;
-    quint64 m_lastLockKeyTime = 0;
+    quint64 m_lastKeyTime = 0;
+    int m_lastKeyType = 0;
 };
 
 }  // namespace mw::shell
