@@ -123,6 +123,11 @@ void CMainFrame::createToolBar() {
         QAction* a = m_commands->action(id);
         a->setIcon(commandIcon(id));
         m_toolBar->addAction(a);
+        // Icon-only buttons: a screen reader names them as their tooltip does.
+        if (QWidget* button = m_toolBar->widgetForAction(a)) {
+            button->setAccessibleName(CommandSet::tooltipOf(id));
+            button->setAccessibleDescription(CommandSet::promptOf(id));
+        }
     }
 }
 
