@@ -53,10 +53,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     forward->setEnabled(false);
 }
 
-void HelpViewer::showPage(const QString& path, const QString& note) {
+void HelpViewer::showPage(const QUrl& page, const QString& note) {
     m_note->setText(note);
     m_note->setVisible(!note.isEmpty());
-    m_browser->setSource(QUrl::fromLocalFile(path));
+    m_browser->setSource(page);
 }
 
 QString HelpViewer::note() const {
@@ -82,7 +82,7 @@ HtmlHelpService::HtmlHelpService(QString helpFolder) : m_folder(std::move(helpFo
 }
 
 QString HtmlHelpService::pageFor(int context) const {
-    const QString page = m_pages.value(context);
+    const QString page = m_pages.value(context).section(QLatin1Char('#'), 0, 0);
     if (page.isEmpty()) {
         return QString();
     }
@@ -90,15 +90,28 @@ QString HtmlHelpService::pageFor(int context) const {
     return QFileInfo::exists(path) ? path : QString();
 }
 
+QUrl HtmlHelpService::topicUrl(int context) const {
+    const QString path = pageFor(context);
+    if (path.isEmpty()) {
+        return QUrl();
+    }
+    QUrl url = QUrl::fromLocalFile(path);
+    const QString anchor = m_pages.value(context).section(QLatin1Char('#'), 1);
+    if (!anchor.isEmpty()) {
+        url.setFragment(anchor);
+    }
+    return url;
+}
+
 void HtmlHelpService::showHelp(int context) {
     if (!m_viewer) {
         m_viewer = new HelpViewer;
         m_viewer->setAttribute(Qt::WA_DeleteOnClose);
     }
-    QString page = pageFor(context);
+    QUrl page = topicUrl(context);
     QString note;
     if (page.isEmpty()) {
-        page = QDir(m_folder).filePath(kIndexPage);
+        page = QUrl::fromLocalFile(QDir(m_folder).filePath(kIndexPage));
         note = QString::fromStdString(formatMessage(kMsgNoPage, std::to_string(context)));
     }
     m_viewer->showPage(page, note);

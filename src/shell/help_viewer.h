@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 #include "resources/help_service.h"
@@ -20,7 +21,8 @@ class HelpViewer : public QWidget {
 public:
     explicit HelpViewer(QWidget* parent = nullptr);
 
-    void showPage(const QString& path, const QString& note = QString());
+    // `page`: a local file, perhaps with the anchor of a section.
+    void showPage(const QUrl& page, const QString& note = QString());
     QTextBrowser* browser() const { return m_browser; }
     QString note() const;
 
@@ -30,7 +32,8 @@ private:
 };
 
 // Finds help pages by context number through "help/contexts.txt" (lines of
-// "<number> <file>") and shows them in one help window.
+// "<number> <file>" or "<number> <file>#<anchor>"; others are comments) and
+// shows them in one help window.
 class HtmlHelpService final : public HelpService {
 public:
     // `helpFolder`: where the pages and contexts.txt are; empty: found with
@@ -39,8 +42,10 @@ public:
 
     void showHelp(int context) override;
 
-    // The page of a context, or empty when it has none.
+    // The page file of a context, or empty when it has none.
     QString pageFor(int context) const;
+    // The page of a context with its section's anchor; empty when it has none.
+    QUrl topicUrl(int context) const;
     HelpViewer* viewer() const { return m_viewer; }
 
 private:
