@@ -4,8 +4,12 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
 
 #include "calculator_commands.h"
+#include "resources/message_catalogue.h"
 #include "screenshots.h"
 #include "shell/application.h"
 #include "shell/file_chooser.h"
@@ -13,7 +17,34 @@
 #include "shell/qt_prompt_service.h"
 #include "storage/settings.h"
 
+namespace {
+
+constexpr int kMsgNoDisplay = 1070;
+
+// Without any display Qt ends in an abort about its platform plugin; a
+// platform named on purpose (QT_QPA_PLATFORM, -platform) is left to Qt.
+bool displayAvailable(int argc, char** argv) {
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (!displayAvailable(argc, argv)) {
+        std::cerr << mw::formatMessage(kMsgNoDisplay, argc > 0 ? argv[0] : "maltwise") << '\n';
+        return 1;
+    }
     QApplication::setOrganizationName(QStringLiteral("Wortline"));
     QApplication::setApplicationName(QStringLiteral("Maltwise Calculator"));
     QApplication app(argc, argv);

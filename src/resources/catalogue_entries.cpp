@@ -640,6 +640,8 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1052, "Terminal (final) Gravity\nLeave empty to predict it from the yeast attenuation\nFormat = 9.999"},
     // grid: a settings file that could not be used
     {1053, "File Error:\nThe grid settings file %1 could not be used.  The settings built into Maltwise Calculator are used instead."},
+    // start-up without any display: printed before a window could be made
+    {1070, "Maltwise Calculator needs a display for its windows, and none was found (DISPLAY and WAYLAND_DISPLAY are not set).\nStart it from a desktop session, or on a virtual display:\n    xvfb-run %1"},
     // ingredients grid: Delete Ingredient on a row that was never stored
     {1090, "Cannot use delete command on non-existant ingredient."},
     // ingredients grid: what the delete confirmation (32) names before the type of ingredient
