@@ -39,7 +39,13 @@ LockKeyState readLockKeyState() {
     }
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     Display* display = x11 != nullptr ? x11->display() : nullptr;
-    if (display == nullptr) {
+    int opcode = 0;
+    int event = 0;
+    int error = 0;
+    int major = XkbMajorVersion;
+    int minor = XkbMinorVersion;
+    if (display == nullptr ||
+        !XkbQueryExtension(display, &opcode, &event, &error, &major, &minor)) {
         return state;
     }
     state.capsLock = namedIndicator(display, "Caps Lock");

@@ -16,6 +16,9 @@ private slots:
     // the panes are left out rather than showing a guess, and a lock key
     // does not switch them on.
     void lockPanesAreLeftOutWhereTheirStateIsUnknown() {
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+            QSKIP("the X server tells the lock lights");
+        }
         QMainWindow window;
         auto* bar = new CInfoStatusBar(&window);
         window.setStatusBar(bar);
