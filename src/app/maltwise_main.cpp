@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "calculator_commands.h"
+#include "recipe_form/recipe_form_factory.h"
 #include "resources/message_catalogue.h"
 #include "screenshots.h"
 #include "shell/application.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
         settings, prompts, help, files,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     mw::app::registerCalculators(maltwise, settings, prompts, help);
+    mw::recipe_form::installRecipeForm(maltwise, settings, prompts, &help);
     if (!maltwise.InitInstance(arguments)) {
         return 1;
     }

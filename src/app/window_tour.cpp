@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
@@ -20,6 +22,8 @@
 #include "grid/grid_settings.h"
 #include "grid/gw_tab_grid_ctrl.h"
 #include "recipe_form/ingredient_lookups.h"
+#include "recipe_form/recipe_form_factory.h"
+#include "recipe_form/recipe_form_sheet.h"
 #include "resources/prompt_service.h"
 #include "shell/about_dialog.h"
 #include "shell/application.h"
@@ -181,6 +185,27 @@ bool visitIngredientGrid(storage::Database& database, const WindowVisitor& visit
     return ok;
 }
 
+// The recipe form on the sample all-grain recipe, its Recipe and
+// Ingredients pages.
+bool visitRecipeForm(shell::CMwcalcApp& app, const WindowVisitor& visitor) {
+    shell::CMainFrame* frame = app.mainFrame();
+    QMdiSubWindow* sub = frame->mdiArea()->activeSubWindow();
+    auto* form = qobject_cast<recipe_form::CRecipeFormSheet*>(sub ? sub->widget() : nullptr);
+    if (form == nullptr) {
+        std::printf("FAILED recipe form\n");
+        return false;
+    }
+    app.document()->GoToBatch(nullptr, 6);
+    bool ok = true;
+    for (const auto& [page, name] : {std::pair{0, "recipe-form-recipe"},
+                                     std::pair{1, "recipe-form-ingredients"}}) {
+        form->controls().pages->setCurrentIndex(page);
+        ok &= visit(*frame, visitor, QLatin1String(name));
+    }
+    form->controls().pages->setCurrentIndex(0);
+    return ok;
+}
+
 }  // namespace
 
 bool tourWindows(const WindowVisitor& visitor) {
@@ -201,11 +226,10 @@ bool tourWindows(const WindowVisitor& visitor) {
         shell::CMainFrame* frame = app.mainFrame();
         frame->resize(1000, 640);
         ok &= visit(*frame, visitor, QStringLiteral("main-window-no-database"));
+        recipe_form::installRecipeForm(app, settings, prompts, &help);
         app.OpenDocumentFile(settings.string(storage::Setting::DefaultRecipeFile));
-        frame->infoStatusBar()->AddLine(QStringLiteral("Target Specific Gravity 1.045 - 1.060"));
-        frame->infoStatusBar()->AddLine(QStringLiteral("Target Alcohol 4.5 - 6.2"));
-        frame->infoStatusBar()->PreviousLine();
         ok &= visit(*frame, visitor, QStringLiteral("main-window"));
+        ok &= visitRecipeForm(app, visitor);
 
         ok &= visitIngredientGrid(*app.document()->database(), visitor);
 

@@ -646,6 +646,17 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1090, "Cannot use delete command on non-existant ingredient."},
     // ingredients grid: what the delete confirmation (32) names before the type of ingredient
     {1091, "Ingredient "},
+    // recipe save check 211: the size that is zero
+    {1130, "Boil"},
+    {1131, "Batch"},
+    // the name a new recipe is written with
+    {1132, "<new recipe>"},
+    // what a copied recipe's name begins with
+    {1133, "Copy of "},
+    // recipe summary: what a hop is added for, by its boil time
+    {1134, "(Aroma)"},
+    {1135, "(Flavoring)"},
+    {1136, "(Bittering)"},
     // status prompt and tooltip of a command
     {32769, "Change the page layout\nPage Setup"},
     // status prompt and tooltip of the Add record command

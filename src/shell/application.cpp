@@ -86,6 +86,12 @@ QString provideDatabase(const QDir& folder, const QString& base, const QString& 
     }
 }
 
+// The object name of a view window says which view it is, stand-in or not.
+QString viewName(PlaceholderView::Kind kind) {
+    return kind == PlaceholderView::Kind::RecipeForm ? QStringLiteral("recipeForm")
+                                                     : QStringLiteral("recipeLog");
+}
+
 }  // namespace
 
 StartOptions parseCommandLine(const QStringList& arguments) {
@@ -254,13 +260,17 @@ void CMwcalcApp::activateView(PlaceholderView::Kind kind) {
         return;
     }
     for (QMdiSubWindow* sub : m_frame->mdiArea()->subWindowList()) {
-        auto* view = qobject_cast<PlaceholderView*>(sub->widget());
-        if (view != nullptr && view->kind() == kind) {
+        if (sub->widget() != nullptr && sub->widget()->objectName() == viewName(kind)) {
             m_frame->mdiArea()->setActiveSubWindow(sub);
             return;
         }
     }
-    auto* view = new PlaceholderView(kind, *m_document);
+    QWidget* view = nullptr;
+    if (kind == PlaceholderView::Kind::RecipeForm && m_recipeFormFactory) {
+        view = m_recipeFormFactory(*m_document, *m_frame);
+    } else {
+        view = new PlaceholderView(kind, *m_document);
+    }
     setHelpTopic(view,
                  kind == PlaceholderView::Kind::RecipeForm ? kHelpRecipeForm : kHelpRecipeLog);
     connect(view, &QObject::destroyed, this, [this] {
@@ -302,15 +312,17 @@ void CMwcalcApp::dropDocument() {
 }
 
 void CMwcalcApp::onActiveViewChanged(QWidget* widget) {
-    auto* view = qobject_cast<PlaceholderView*>(widget);
-    if (view == nullptr) {
+    const bool form = widget != nullptr &&
+                      widget->objectName() == viewName(PlaceholderView::Kind::RecipeForm);
+    const bool log = widget != nullptr &&
+                     widget->objectName() == viewName(PlaceholderView::Kind::RecipeLog);
+    if (!form && !log) {
         if (!m_document) {
             m_frame->setMenuKind(MenuKind::NoDatabase);
         }
         return;
     }
-    const MenuKind kind = view->kind() == PlaceholderView::Kind::RecipeForm ? MenuKind::RecipeForm
-                                                                            : MenuKind::RecipeLog;
+    const MenuKind kind = form ? MenuKind::RecipeForm : MenuKind::RecipeLog;
     if (kind != m_frame->menuKind()) {
         m_frame->setMenuKind(kind);
     }

@@ -75,6 +75,11 @@ public:
     using DocumentCommand = std::function<void(storage::CMwcalcDoc& document, QWidget* parent)>;
     void setDocumentCommand(int id, DocumentCommand command);
 
+    // Makes the recipe form on the open document; until one is given, a
+    // stand-in window takes its place.
+    using ViewFactory = std::function<QWidget*(storage::CMwcalcDoc& document, CMainFrame& frame)>;
+    void setRecipeFormFactory(ViewFactory factory) { m_recipeFormFactory = std::move(factory); }
+
     void setDesktopActions(DesktopActions actions) { m_desktop = std::move(actions); }
     // The folder "tips.txt", "credits.txt" and the help come from (tests).
     void setProgramFilesFolder(const QString& folder) { m_programFiles = folder; }
@@ -99,6 +104,7 @@ private:
     QPointer<CMainFrame> m_frame;
     std::unique_ptr<storage::CMwcalcDoc> m_document;
     std::map<int, DocumentCommand> m_documentCommands;
+    ViewFactory m_recipeFormFactory;
 };
 
 }  // namespace mw::shell
