@@ -105,8 +105,12 @@ CRecipeGrid1::CRecipeGrid1(RecipeGridHost& host, storage::Database& recipes,
 }
 
 CRecipeGrid1::~CRecipeGrid1() {
-    // The sheets give up the focus as they go, after this object's members.
+    // The sheets go after this object's members: they must not call back.
     disconnect(m_focusWatch);
+    for (int s = 0; s < sheetCount(); ++s) {
+        grid(s)->removeEventFilter(this);
+        grid(s)->viewport()->removeEventFilter(this);
+    }
 }
 
 void CRecipeGrid1::bindSheets() {
