@@ -18,10 +18,14 @@
 #include "calc/recipe_calculation.h"
 #include "calc/sheets.h"
 #include "recipe_form/picture_button.h"
+#include "recipe_form/recipe_comments.h"
 #include "recipe_form/recipe_form_commands.h"
 #include "recipe_form/recipe_grid1.h"
 #include "recipe_form/recipe_ingredients_page.h"
+#include "recipe_form/recipe_mash.h"
+#include "recipe_form/recipe_rating_dlg.h"
 #include "recipe_form/recipe_recipe_page.h"
+#include "recipe_form/recipe_spec_gravities.h"
 #include "recipe_form/record_exchange.h"
 #include "resources/message_catalogue.h"
 #include "resources/number_text.h"
@@ -261,6 +265,35 @@ void CRecipeFormSheet::buildPages() {
     m_loadingGrid = false;
     m_ingredientsPage->setGrid(m_grid);
 
+    m_mashPage = new CRecipeMash(m_services.prompts, m_services.help);
+    addPage(m_mashPage);
+    m_fermentationPage = new CRecipeSpecGravities(m_services.help);
+    m_fermentationPage->setPredictOriginalGravity([this] {
+        RecalculateRecipe(false);
+        return m_calc->results().originalGravity;
+    });
+    m_fermentationPage->setPrimingLookup(CRecipeSpecGravities::adjunctPrimingLookup(
+        m_services.settings, m_services.prompts, m_services.help));
+    connect(m_fermentationPage, &CRecipeSpecGravities::unmodified, this,
+            [this] { m_lifecycle->setModified(false); });
+    addPage(m_fermentationPage);
+    m_commentsPage = new CRecipeComments(m_services.help);
+    addPage(m_commentsPage);
+    m_ratingPage = new CRecipeRatingDlg(m_services.prompts, m_services.help);
+    addPage(m_ratingPage);
+
+    // A page that derives what it shows from the record refreshes when it
+    // comes to the front.
+    connect(m_c.pages, &QTabWidget::currentChanged, this, [this](int index) {
+        QWidget* page = m_c.pages->widget(index);
+        if (page == m_mashPage) {
+            m_mashPage->activate();
+        } else if (page == m_fermentationPage) {
+            m_fermentationPage->activate();
+        } else if (page == m_ratingPage) {
+            m_ratingPage->activate();
+        }
+    });
     // Every page exists from the start; the first one shows.
     m_c.pages->setCurrentIndex(0);
 }
@@ -309,6 +342,10 @@ void CRecipeFormSheet::applyToolTips() {
     tip(m_c.english->parentWidget(), kTipMeasure);
     tip(m_c.kit->parentWidget(), kTipProcess);
     m_ingredientsPage->setToolTipsShown(m_displayToolTips);
+    m_mashPage->setHintsActive(m_displayToolTips);
+    m_fermentationPage->setHintsActive(m_displayToolTips);
+    m_commentsPage->setHintsActive(m_displayToolTips);
+    m_ratingPage->setHintsActive(m_displayToolTips);
 }
 
 // ------------------------------------------------------------------ record and controls

@@ -40,9 +40,13 @@ namespace mw::recipe_form {
 
 class CPictureButton;
 class CRecipeGrid1;
+class CRecipeComments;
 class CRecipeIngredientsPage;
+class CRecipeMash;
 class CRecipePage;
+class CRecipeRatingDlg;
 class CRecipeRecipePage;
+class CRecipeSpecGravities;
 class RecipeFormCommands;
 
 // The recipe form's own controls.
@@ -184,6 +188,10 @@ private:
     RecipeFormControls m_c;
     CRecipeRecipePage* m_recipePage = nullptr;
     CRecipeIngredientsPage* m_ingredientsPage = nullptr;
+    CRecipeMash* m_mashPage = nullptr;
+    CRecipeSpecGravities* m_fermentationPage = nullptr;
+    CRecipeComments* m_commentsPage = nullptr;
+    CRecipeRatingDlg* m_ratingPage = nullptr;
     std::vector<CRecipePage*> m_pages;
     CRecipeGrid1* m_grid = nullptr;
     shell::CommandSet* m_commands = nullptr;
