@@ -18,12 +18,11 @@
 #include "calculators/bitterness_calc_dlg.h"
 #include "calculators/converter_dlg.h"
 #include "calculators/og_calc_dlg.h"
-#include "grid/dao_data_source.h"
-#include "grid/grid_settings.h"
-#include "grid/gw_tab_grid_ctrl.h"
+#include "recipe_form/competition_results_dlg.h"
 #include "recipe_form/ingredient_lookups.h"
 #include "recipe_form/recipe_form_factory.h"
 #include "recipe_form/recipe_form_sheet.h"
+#include "recipe_form/recipe_grid1.h"
 #include "resources/prompt_service.h"
 #include "shell/about_dialog.h"
 #include "shell/application.h"
@@ -154,40 +153,9 @@ bool visitCalculators(const calc::HopUtilizationTable& utilization, PromptServic
     return ok;
 }
 
-// The six ingredient sheets of a sample all-grain recipe.
-bool visitIngredientGrid(storage::Database& database, const WindowVisitor& visitor) {
-    storage::CRecordSetRecipe recipe(&database);
-    recipe.open();
-    recipe.setCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
-    if (!recipe.seek(QStringLiteral("="), {6})) {
-        return false;
-    }
-    QString problem;
-    const grid::GridSettings settings =
-        grid::loadGridSettings(shell::findProgramFile(QStringLiteral("grid/GWIngredients.gws")),
-                               QStringLiteral("GWIngredients.gws"), &problem);
-    grid::CGWDAODataSource source(database, settings);
-    source.setRecipeId(recipe.m_RecipeID);
-    source.requeryAll();
-    grid::CGWTabGridCtrl tabs;
-    for (int sheet = 0; sheet < calc::kSheetCount; ++sheet) {
-        tabs.addSheet(source.model(static_cast<calc::Sheet>(sheet)));
-    }
-    tabs.setGridFont(settings);
-    tabs.resize(820, 260);
-    bool ok = true;
-    for (const auto& [sheet, name] :
-         {std::pair{calc::Sheet::Hops, "hops"}, std::pair{calc::Sheet::Grains, "grains"},
-          std::pair{calc::Sheet::Yeasts, "yeasts"}}) {
-        tabs.setCurrentIndex(static_cast<int>(sheet));
-        ok &= visit(tabs, visitor, QStringLiteral("ingredients-grid-") + QLatin1String(name));
-    }
-    return ok;
-}
-
-// The recipe form on the sample all-grain recipe, its Recipe and
-// Ingredients pages.
-bool visitRecipeForm(shell::CMwcalcApp& app, const WindowVisitor& visitor) {
+// The recipe form on the sample all-grain recipe, each of its pages, and
+// the Competition Results box of its Rating page.
+bool visitRecipeForm(shell::CMwcalcApp& app, PromptService& prompts, const WindowVisitor& visitor) {
     shell::CMainFrame* frame = app.mainFrame();
     QMdiSubWindow* sub = frame->mdiArea()->activeSubWindow();
     auto* form = qobject_cast<recipe_form::CRecipeFormSheet*>(sub ? sub->widget() : nullptr);
@@ -197,12 +165,37 @@ bool visitRecipeForm(shell::CMwcalcApp& app, const WindowVisitor& visitor) {
     }
     app.document()->GoToBatch(nullptr, 6);
     bool ok = true;
-    for (const auto& [page, name] : {std::pair{0, "recipe-form-recipe"},
-                                     std::pair{1, "recipe-form-ingredients"}}) {
-        form->controls().pages->setCurrentIndex(page);
-        ok &= visit(*frame, visitor, QLatin1String(name));
+    QTabWidget* pages = form->controls().pages;
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        const QString name = pages->tabText(page)
+                                 .remove(QLatin1Char('&'))
+                                 .toLower()
+                                 .replace(QLatin1Char(' '), QLatin1Char('-'));
+        ok &= visit(*frame, visitor, QStringLiteral("recipe-form-") + name);
     }
-    form->controls().pages->setCurrentIndex(0);
+
+    // Each ingredient sheet of the recipe, as the Ingredients page shows it.
+    pages->setCurrentIndex(1);
+    if (auto* grid = form->findChild<recipe_form::CRecipeGrid1*>()) {
+        for (int sheet = 0; sheet < grid->count(); ++sheet) {
+            grid->setCurrentIndex(sheet);
+            const QString name = grid->tabText(sheet)
+                                     .remove(QLatin1Char('&'))
+                                     .toLower()
+                                     .replace(QLatin1Char(' '), QLatin1Char('-'));
+            ok &= visit(*grid, visitor, QStringLiteral("grid-") + name);
+        }
+        grid->setCurrentIndex(0);
+    } else {
+        std::printf("FAILED ingredients grid\n");
+        ok = false;
+    }
+    pages->setCurrentIndex(0);
+
+    recipe_form::CCompetitionResultsDlg results(form->record(), prompts, frame);
+    ok &= visit(results, visitor, QStringLiteral("competition-results"));
+    results.reject();
     return ok;
 }
 
@@ -229,9 +222,7 @@ bool tourWindows(const WindowVisitor& visitor) {
         recipe_form::installRecipeForm(app, settings, prompts, &help);
         app.OpenDocumentFile(settings.string(storage::Setting::DefaultRecipeFile));
         ok &= visit(*frame, visitor, QStringLiteral("main-window"));
-        ok &= visitRecipeForm(app, visitor);
-
-        ok &= visitIngredientGrid(*app.document()->database(), visitor);
+        ok &= visitRecipeForm(app, prompts, visitor);
 
         ok &= visitCalculators(app.document()->hopUtilization(), prompts, visitor);
         ok &= visitLookups(settings, prompts, visitor);

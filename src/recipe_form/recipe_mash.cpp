@@ -87,7 +87,7 @@ CRecipeMash::CRecipeMash(PromptService& prompts, HelpService* help, QWidget* par
 }
 
 void CRecipeMash::buildControls() {
-    auto* typeBox = new QGroupBox(QStringLiteral("&Type"), this);
+    auto* typeBox = new QGroupBox(QStringLiteral("T&ype"), this);
     auto* typeLayout = new QVBoxLayout(typeBox);
     m_type[0] = new QRadioButton(QStringLiteral("Single Stage &Infusion"), typeBox);
     m_type[1] = new QRadioButton(QStringLiteral("&Step Infusion"), typeBox);
@@ -125,7 +125,7 @@ void CRecipeMash::buildControls() {
     grid->addWidget(m_mashPh, 4, 1);
     grid->setRowStretch(5, 1);
 
-    auto* sparge = new QGroupBox(QStringLiteral("S&parge"), this);
+    auto* sparge = new QGroupBox(QStringLiteral("Spa&rge"), this);
     auto* spargeLayout = new QGridLayout(sparge);
     m_spargeVolume = numberField(sparge, QStringLiteral("Sparge water volume"));
     m_spargeTemperature = numberField(sparge, QStringLiteral("Sparge temperature"));
@@ -137,14 +137,14 @@ void CRecipeMash::buildControls() {
     spargeLayout->addWidget(buddyLabel(QStringLiteral("pH Adjustment"), m_spargePh), 2, 0);
     spargeLayout->addWidget(m_spargePh, 2, 1);
 
-    auto* wort = new QGroupBox(QStringLiteral("&Wort"), this);
+    auto* wort = new QGroupBox(QStringLiteral("W&ort"), this);
     auto* wortLayout = new QGridLayout(wort);
     m_wortCollected = numberField(wort, QStringLiteral("Volume collected"));
     wortLayout->addWidget(buddyLabel(QStringLiteral("Volume Collected"), m_wortCollected), 0, 0);
     wortLayout->addWidget(m_wortCollected, 0, 1);
 
     // "Type" holds S; the efficiency's access key is its second word's E.
-    auto* efficiency = new QGroupBox(QStringLiteral("System &Efficiency"), this);
+    auto* efficiency = new QGroupBox(QStringLiteral("System E&fficiency"), this);
     auto* efficiencyLayout = new QGridLayout(efficiency);
     m_expectedEfficiency = numberField(efficiency, QStringLiteral("Expected system efficiency"));
     m_calculatedEfficiency = new QLabel(kNotCalculated, efficiency);

@@ -55,7 +55,7 @@ CRecipeRatingDlg::CRecipeRatingDlg(PromptService& prompts, HelpService* help, QW
     QWidget* scores = buildScores();
     QWidget* guide = buildGuide();
     m_notes = makeTextBox(this);
-    QLabel* notesLabel = buddyLabel(QStringLiteral("Tasting &Notes"), m_notes);
+    QLabel* notesLabel = buddyLabel(QStringLiteral("Tasting N&otes"), m_notes);
     QWidget* dates = buildDates();
     m_competition = new QPushButton(QStringLiteral("Competition Results..."), this);
     m_competition->setAutoDefault(false);
@@ -100,8 +100,8 @@ QWidget* CRecipeRatingDlg::buildScores() {
     m_score[2] = new CScoreSpinBox(0, 10, box);
     m_score[3] = new CScoreSpinBox(1, 3, box);
     const QString captions[4] = {
-        QStringLiteral("&Appearance (15%)"), QStringLiteral("Aroma &Bouquet (20%)"),
-        QStringLiteral("&Taste (50%)"), QStringLiteral("&Overall Impression (15%)")};
+        QStringLiteral("&Appearance (15%)"), QStringLiteral("A&roma Bouquet (20%)"),
+        QStringLiteral("Ta&ste (50%)"), QStringLiteral("Overall &Impression (15%)")};
     const QString ranges[4] = {QStringLiteral("0-3"), QStringLiteral("0-4"), QStringLiteral("0-10"),
                                QStringLiteral("1-3")};
     int row = 0;

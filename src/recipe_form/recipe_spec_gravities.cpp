@@ -139,7 +139,7 @@ QWidget* CRecipeSpecGravities::buildGravities() {
 }
 
 QWidget* CRecipeSpecGravities::buildFermentation() {
-    auto* box = new QGroupBox(QStringLiteral("F&ermentation"), this);
+    auto* box = new QGroupBox(QStringLiteral("Fe&rmentation"), this);
     auto* grid = new QGridLayout(box);
     m_fermentation[0] = new QRadioButton(QStringLiteral("Ale"), box);
     m_fermentation[1] = new QRadioButton(QStringLiteral("Lager"), box);
@@ -203,7 +203,7 @@ QWidget* CRecipeSpecGravities::buildYield() {
 }
 
 QWidget* CRecipeSpecGravities::buildPriming() {
-    auto* box = new QGroupBox(QStringLiteral("&Priming"), this);
+    auto* box = new QGroupBox(QStringLiteral("Pr&iming"), this);
     auto* grid = new QGridLayout(box);
     m_primingMethod = field(box, QStringLiteral("Priming method"), QWIDGETSIZE_MAX);
     m_primingAmount = field(box, QStringLiteral("Priming amount"));

@@ -657,6 +657,15 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1134, "(Aroma)"},
     {1135, "(Flavoring)"},
     {1136, "(Bittering)"},
+    // status bar: names of the line buttons and lock lights for screen readers
+    {1150, "Previous target style line"},
+    {1151, "Next target style line"},
+    {1152, "Help on the target style line"},
+    {1153, "Caps Lock %1"},
+    {1154, "Num Lock %1"},
+    {1155, "Scroll Lock %1"},
+    {1156, "on"},
+    {1157, "off"},
     // status prompt and tooltip of a command
     {32769, "Change the page layout\nPage Setup"},
     // status prompt and tooltip of the Add record command

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QToolButton>
 
+#include "resources/message_catalogue.h"
 #include "shell/lock_key_state.h"
 #include "storage/catalogue_string.h"
 
@@ -20,6 +21,14 @@ constexpr int kButtonPaneWidth = 42;
 constexpr int kProgressPaneWidth = 195;
 constexpr int kMsgIdle = 57345;
 constexpr int kMsgPaneTip = 1025;
+constexpr int kNamePreviousLine = 1150;
+constexpr int kNameNextLine = 1151;
+constexpr int kNameLineHelp = 1152;
+constexpr int kNameCapsLock = 1153;
+constexpr int kNameNumLock = 1154;
+constexpr int kNameScrollLock = 1155;
+constexpr int kWordOn = 1156;
+constexpr int kWordOff = 1157;
 constexpr int kPaneButtonId = 166;
 constexpr int kPaneProgressId = 167;
 
@@ -96,6 +105,10 @@ CInfoStatusBar::CInfoStatusBar(QWidget* parent) : QStatusBar(parent) {
     m_previous = makeButton(buttonPane, '<', paneTip);
     m_next = makeButton(buttonPane, '>', paneTip);
     m_info = makeButton(buttonPane, 'i', paneTip);
+    // Picture-only buttons: a screen reader names them by what they do.
+    m_previous->setAccessibleName(catalogueString(kNamePreviousLine));
+    m_next->setAccessibleName(catalogueString(kNameNextLine));
+    m_info->setAccessibleName(catalogueString(kNameLineHelp));
     buttons->addWidget(m_previous, 0, Qt::AlignVCenter);
     buttons->addWidget(m_next, 0, Qt::AlignVCenter);
     buttons->addWidget(m_info, 0, Qt::AlignVCenter);
@@ -256,13 +269,18 @@ bool CInfoStatusBar::eventFilter(QObject* watched, QEvent* event) {
 
 void CInfoStatusBar::updateIndicators() {
     const LockKeyState state = readLockKeyState();
-    const auto show = [](QLabel* pane, std::optional<bool> on, const QString& name) {
-        pane->setText(on.value_or(false) ? name : QString());
+    // A light that is off shows nothing, so a screen reader is told its
+    // state in words.
+    const auto show = [](QLabel* pane, std::optional<bool> on, const QString& text, int name) {
+        pane->setText(on.value_or(false) ? text : QString());
         pane->setVisible(on.has_value());
+        const int word = on.value_or(false) ? kWordOn : kWordOff;
+        pane->setAccessibleName(
+            QString::fromStdString(formatMessage(name, catalogueString(word).toStdString())));
     };
-    show(m_caps, state.capsLock, QStringLiteral("CAP"));
-    show(m_num, state.numLock, QStringLiteral("NUM"));
-    show(m_scroll, state.scrollLock, QStringLiteral("SCRL"));
+    show(m_caps, state.capsLock, QStringLiteral("CAP"), kNameCapsLock);
+    show(m_num, state.numLock, QStringLiteral("NUM"), kNameNumLock);
+    show(m_scroll, state.scrollLock, QStringLiteral("SCRL"), kNameScrollLock);
 }
 
 }  // namespace mw::shell
