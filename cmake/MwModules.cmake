@@ -62,6 +62,8 @@ function(mw_add_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_DEPENDS} Qt6::Test)
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
+  # Tests read the shipped files (help pages, tips, grid settings) where they are kept.
+  target_compile_definitions(${name} PRIVATE MW_SOURCE_RESOURCES="${PROJECT_SOURCE_DIR}/resources")
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   mw_set_warnings(${name})
   add_test(NAME ${name} COMMAND ${name})

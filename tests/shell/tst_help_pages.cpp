@@ -32,7 +32,9 @@ const int kMessages[] = {
     12, 13, 156, 233,
     // the calculators and converters
     221, 222, 223, 238, 239, 240, 242, 243, 244, 245, 246, 247, 248, 249, 265, 266, 267, 268, 270,
-    271, 274, 275, 1001, 1002, 1003, 1004, 1005};
+    271, 274, 275, 1001, 1002, 1003, 1004, 1005,
+    // the recipe form: its checks, questions and the log's request; the grid's delete
+    8, 32, 37, 68, 83, 85, 86, 142, 150, 152, 208, 209, 211, 1020, 1090};
 
 // The windows' topics (F1 and their Help buttons) and the Help menu's.
 const int kWindows[] = {0,    // contents
@@ -43,10 +45,12 @@ const int kWindows[] = {0,    // contents
                         218,  // Alcohol by Volume to/from by Weight
                         140,  // recipe log
                         192,  // recipe form
-                        161,  // Options: Preferences
-                        162,  // Options: Locations
-                        163,  // Options: Hints
-                        181,  // Lookup Ingredient
+                        194,   193,   176,   177,   149,   150,  // its pages
+                        200,                                     // Competition Results
+                        161,                                     // Options: Preferences
+                        162,                                     // Options: Locations
+                        163,                                     // Options: Hints
+                        181,                                     // Lookup Ingredient
                         32879, 57668, 98338, 98339, 98340, 98342, 98343,
                         98344, 98385, 98386, 98404, 98409, 98410};
 
