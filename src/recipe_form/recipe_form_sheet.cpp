@@ -265,27 +265,41 @@ void CRecipeFormSheet::buildPages() {
     m_loadingGrid = false;
     m_ingredientsPage->setGrid(m_grid);
 
-    m_mashPage = new CRecipeMash(m_services.prompts, m_services.help);
-    addPage(m_mashPage);
-    m_fermentationPage = new CRecipeSpecGravities(m_services.help);
-    m_fermentationPage->setPredictOriginalGravity([this] {
-        RecalculateRecipe(false);
-        return m_calc->results().originalGravity;
+    // The other pages are made the first time they come to the front: many
+    // brewers never open some of them, and each costs memory and start-up
+    // time. Until then the record's columns they show stay as stored.
+    addLazyPage(QStringLiteral("Mash"), [this] {
+        m_mashPage = new CRecipeMash(m_services.prompts, m_services.help);
+        return m_mashPage;
     });
-    m_fermentationPage->setPrimingLookup(CRecipeSpecGravities::adjunctPrimingLookup(
-        m_services.settings, m_services.prompts, m_services.help));
-    connect(m_fermentationPage, &CRecipeSpecGravities::unmodified, this,
-            [this] { m_lifecycle->setModified(false); });
-    addPage(m_fermentationPage);
-    m_commentsPage = new CRecipeComments(m_services.help);
-    addPage(m_commentsPage);
-    m_ratingPage = new CRecipeRatingDlg(m_services.prompts, m_services.help);
-    addPage(m_ratingPage);
+    addLazyPage(QStringLiteral("Fermentation Info"), [this] {
+        m_fermentationPage = new CRecipeSpecGravities(m_services.help);
+        m_fermentationPage->setPredictOriginalGravity([this] {
+            RecalculateRecipe(false);
+            return m_calc->results().originalGravity;
+        });
+        m_fermentationPage->setPrimingLookup(CRecipeSpecGravities::adjunctPrimingLookup(
+            m_services.settings, m_services.prompts, m_services.help));
+        connect(m_fermentationPage, &CRecipeSpecGravities::unmodified, this,
+                [this] { m_lifecycle->setModified(false); });
+        return m_fermentationPage;
+    });
+    addLazyPage(QStringLiteral("Comments"), [this] {
+        m_commentsPage = new CRecipeComments(m_services.help);
+        return m_commentsPage;
+    });
+    addLazyPage(QStringLiteral("Rating"), [this] {
+        m_ratingPage = new CRecipeRatingDlg(m_services.prompts, m_services.help);
+        return m_ratingPage;
+    });
 
     // A page that derives what it shows from the record refreshes when it
     // comes to the front.
     connect(m_c.pages, &QTabWidget::currentChanged, this, [this](int index) {
-        QWidget* page = m_c.pages->widget(index);
+        CRecipePage* page = ensurePage(index);
+        if (page == nullptr) {
+            return;
+        }
         if (page == m_mashPage) {
             m_mashPage->activate();
         } else if (page == m_fermentationPage) {
@@ -294,7 +308,6 @@ void CRecipeFormSheet::buildPages() {
             m_ratingPage->activate();
         }
     });
-    // Every page exists from the start; the first one shows.
     m_c.pages->setCurrentIndex(0);
 }
 
@@ -302,7 +315,41 @@ void CRecipeFormSheet::addPage(CRecipePage* page) {
     page->setRecord(m_record.get());
     m_c.pages->addTab(page, page->title());
     m_pages.push_back(page);
+    m_pageFactories.emplace_back();
     connect(page, &CRecipePage::modified, this, [this] { setModified(); });
+}
+
+void CRecipeFormSheet::addLazyPage(const QString& title, std::function<CRecipePage*()> make) {
+    auto* slot = new QWidget;
+    auto* layout = new QVBoxLayout(slot);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_c.pages->addTab(slot, title);
+    m_pages.push_back(nullptr);
+    m_pageFactories.push_back(std::move(make));
+}
+
+CRecipePage* CRecipeFormSheet::ensurePage(int index) {
+    if (index < 0 || index >= static_cast<int>(m_pages.size())) {
+        return nullptr;
+    }
+    const auto i = static_cast<std::size_t>(index);
+    if (m_pages[i] == nullptr && m_pageFactories[i]) {
+        CRecipePage* page = m_pageFactories[i]();
+        page->setRecord(m_record.get());
+        m_c.pages->widget(index)->layout()->addWidget(page);
+        page->show();
+        m_pages[i] = page;
+        connect(page, &CRecipePage::modified, this, [this] { setModified(); });
+        applyToolTips();
+        page->showRecord();
+        page->enterRecord();
+        // The page's first activation only sets it up, as when every page
+        // was made with the form; the one that brings it to the front follows.
+        if (page == m_fermentationPage) {
+            m_fermentationPage->activate();
+        }
+    }
+    return m_pages[i];
 }
 
 void CRecipeFormSheet::trackFormChanges() {
@@ -342,10 +389,18 @@ void CRecipeFormSheet::applyToolTips() {
     tip(m_c.english->parentWidget(), kTipMeasure);
     tip(m_c.kit->parentWidget(), kTipProcess);
     m_ingredientsPage->setToolTipsShown(m_displayToolTips);
-    m_mashPage->setHintsActive(m_displayToolTips);
-    m_fermentationPage->setHintsActive(m_displayToolTips);
-    m_commentsPage->setHintsActive(m_displayToolTips);
-    m_ratingPage->setHintsActive(m_displayToolTips);
+    if (m_mashPage != nullptr) {
+        m_mashPage->setHintsActive(m_displayToolTips);
+    }
+    if (m_fermentationPage != nullptr) {
+        m_fermentationPage->setHintsActive(m_displayToolTips);
+    }
+    if (m_commentsPage != nullptr) {
+        m_commentsPage->setHintsActive(m_displayToolTips);
+    }
+    if (m_ratingPage != nullptr) {
+        m_ratingPage->setHintsActive(m_displayToolTips);
+    }
 }
 
 // ------------------------------------------------------------------ record and controls
@@ -367,7 +422,9 @@ void CRecipeFormSheet::showFormControls() {
 void CRecipeFormSheet::showRecord() {
     showFormControls();
     for (CRecipePage* page : m_pages) {
-        page->showRecord();
+        if (page != nullptr) {
+            page->showRecord();
+        }
     }
 }
 
@@ -400,7 +457,9 @@ bool CRecipeFormSheet::readAllControls() {
     RecordExchange exchange(m_services.prompts);
     // The Recipe page holds nothing to read.
     for (std::size_t i = 1; i < m_pages.size(); ++i) {
-        ok = m_pages[i]->readRecord(exchange) && ok;
+        if (m_pages[i] != nullptr) {
+            ok = m_pages[i]->readRecord(exchange) && ok;
+        }
     }
     return ok;
 }
@@ -447,7 +506,9 @@ QString CRecipeFormSheet::nameText() const {
 
 void CRecipeFormSheet::enterRecordDisplay() {
     for (CRecipePage* page : m_pages) {
-        page->enterRecord();
+        if (page != nullptr) {
+            page->enterRecord();
+        }
     }
     showFirstPage();
     m_calc->enterRecipe();

@@ -164,6 +164,10 @@ private:
     void buildControls();
     void buildPages();
     void addPage(CRecipePage* page);
+    // A page made the first time it comes to the front.
+    void addLazyPage(const QString& title, std::function<CRecipePage*()> make);
+    // The page of a tab, made now if it had not been; null for none.
+    CRecipePage* ensurePage(int index);
     void trackFormChanges();
     void showFormControls();
     void applyToolTips();
@@ -192,7 +196,8 @@ private:
     CRecipeSpecGravities* m_fermentationPage = nullptr;
     CRecipeComments* m_commentsPage = nullptr;
     CRecipeRatingDlg* m_ratingPage = nullptr;
-    std::vector<CRecipePage*> m_pages;
+    std::vector<CRecipePage*> m_pages;  // null for a page not made yet
+    std::vector<std::function<CRecipePage*()>> m_pageFactories;
     CRecipeGrid1* m_grid = nullptr;
     shell::CommandSet* m_commands = nullptr;
     RecipeFormCommands* m_formCommands = nullptr;

@@ -569,6 +569,57 @@ private slots:
         QCOMPARE(StoredRecipes(f.recipes).batch(1)->m_RecipeBoilLth, 80);
     }
 
+    // The Mash, Fermentation Info, Comments and Rating pages are made when
+    // they first come to the front. A recipe saved before they were opened
+    // keeps what they would show; once made, a page shows the recipe and
+    // takes part in the save.
+    void pagesAreMadeWhenFirstShown() {
+        RecipeFormFixture f(m_data);
+        f.start();
+        const QStringList before = [&f] {
+            QStringList names;
+            for (const QLineEdit* e : f.form()->findChildren<QLineEdit*>()) {
+                names << e->objectName();
+            }
+            return names;
+        }();
+        f.typeInto(f.controls().name, QStringLiteral("Unopened pages"));
+        f.press(Qt::Key_S);
+        QVERIFY(f.shown().empty());
+
+        QTabWidget* pages = f.controls().pages;
+        const int mash = 2;
+        QCOMPARE(pages->tabText(mash), QStringLiteral("Mash"));
+        pages->setCurrentIndex(mash);
+        QVERIFY(f.form()->findChildren<QLineEdit*>().size() > before.size());
+        auto* mashPage = qobject_cast<recipe_form::CRecipePage*>(
+            pages->widget(mash)->findChild<recipe_form::CRecipePage*>());
+        QVERIFY(mashPage != nullptr);
+        QVERIFY(mashPage->isVisible());
+        QVERIFY(!f.form()->lifecycle().isModified());  // made and shown, not changed
+
+        f.controls().name->setFocus();
+        f.typeInto(f.controls().name, QStringLiteral("Opened pages"));
+        f.press(Qt::Key_S);
+        QVERIFY(f.shown().empty());
+        f.closeDatabase();
+
+        const QString fresh = f.path(QStringLiteral("fresh.mdb"));
+        storage::createSampleRecipeDatabase(fresh);
+        StoredRecipes stored(f.recipes);
+        StoredRecipes sample(fresh);
+        const storage::CRecordSetRecipe* saved = stored.batch(1);
+        QCOMPARE(saved->m_RecipeName, QStringLiteral("Opened pages"));
+        const storage::CRecordSetRecipe* as = sample.batch(1);
+        QCOMPARE(saved->m_RecipeMashType, as->m_RecipeMashType);
+        QCOMPARE(saved->m_RecipeMashTemp1, as->m_RecipeMashTemp1);
+        QCOMPARE(saved->m_RecipeSGOriginal, as->m_RecipeSGOriginal);
+        QCOMPARE(saved->m_RecipeBoilSize, as->m_RecipeBoilSize);
+        QCOMPARE(saved->m_RecipeComments, as->m_RecipeComments);
+        QCOMPARE(saved->m_RecipeRatingNotes, as->m_RecipeRatingNotes);
+        QCOMPARE(saved->m_RecipeDateBrewed, as->m_RecipeDateBrewed);
+    }
+
     void refreshDiscardsTheChanges() {
         RecipeFormFixture f(m_data);
         f.start();
