@@ -82,6 +82,13 @@ CMainFrame::CMainFrame(storage::Settings& settings, PromptService& prompts, QWid
     rebuildMenus();
 }
 
+// The window area outlives this object's own part while QWidget destroys the
+// children, and closing its windows then reports an activation: nothing may
+// reach this frame after it has begun to go.
+CMainFrame::~CMainFrame() {
+    m_mdi->disconnect(this);
+}
+
 void CMainFrame::createToolBar() {
     using namespace cmd;
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));

@@ -30,6 +30,7 @@ class CMainFrame : public QMainWindow {
 
 public:
     CMainFrame(storage::Settings& settings, PromptService& prompts, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     CommandSet& commands() { return *m_commands; }
     CInfoStatusBar* infoStatusBar() const { return m_status; }
