@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QSpinBox>
 
 namespace mw::grid {
@@ -56,17 +55,15 @@ QWidget* CGWDropDownListCell::createEditor(QWidget* parent, const ColumnSettings
 }
 
 QWidget* CGWFloatCell::createEditor(QWidget* parent, const ColumnSettings& column) const {
+    // Any text can be typed; one that is not a number is refused with a
+    // message when the edit is committed.
     auto* edit = static_cast<QLineEdit*>(CGWCell::createEditor(parent, column));
-    edit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("-?\\d{0,9}(\\.\\d{0,6})?")), edit));
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }
 
 QWidget* CGWIntCell::createEditor(QWidget* parent, const ColumnSettings& column) const {
     auto* edit = static_cast<QLineEdit*>(CGWCell::createEditor(parent, column));
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d{0,9}")), edit));
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }

@@ -4,10 +4,34 @@
 #include <QHeaderView>
 
 #include "grid/cells.h"
+#include "resources/message_catalogue.h"
+#include "resources/number_text.h"
+#include "resources/prompt_service.h"
 
 namespace mw::grid {
 
 namespace {
+
+// "Data Error: The %1 entered (%2) is not a number." and "... a whole number."
+constexpr int kMsgNotANumber = 1001;
+constexpr int kMsgNotAWholeNumber = 1002;
+
+// The message refusing a number cell's text, or 0 when the text will do. An
+// empty cell is left to the calculations, which read it as 0.
+int refusalOf(CellKind kind, const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        return 0;
+    }
+    const std::string typed = text.toStdString();
+    if (kind == CellKind::Float) {
+        return parseNumber(typed) ? 0 : kMsgNotANumber;
+    }
+    if (kind == CellKind::Int) {
+        return parseInteger(typed) ? 0 : kMsgNotAWholeNumber;
+    }
+    return 0;
+}
+
 const ColumnSettings& columnOf(const QModelIndex& index) {
     const auto* model = static_cast<const CGWSheetModel*>(index.model());
     return model->settings().columns[static_cast<std::size_t>(index.column())];
@@ -35,11 +59,22 @@ void CGWCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) c
 
 void CGWCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                    const QModelIndex& index) const {
-    model->setData(index, cellOf(columnOf(index).kind).editorText(editor), Qt::EditRole);
+    const ColumnSettings& column = columnOf(index);
+    const QString text = cellOf(column.kind).editorText(editor);
+    if (const int refusal = refusalOf(column.kind, text); refusal != 0) {
+        if (m_prompts != nullptr) {
+            m_prompts->show(
+                refusal, formatMessage(refusal, column.heading.toStdString(), text.toStdString()),
+                PromptIcon::Exclamation);
+        }
+        return;
+    }
+    model->setData(index, text, Qt::EditRole);
 }
 
 CGWGridCtrl::CGWGridCtrl(QWidget* parent) : QTableView(parent) {
-    setItemDelegate(new CGWCellDelegate(this));
+    m_delegate = new CGWCellDelegate(this);
+    setItemDelegate(m_delegate);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -48,13 +83,41 @@ CGWGridCtrl::CGWGridCtrl(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& i) { emit cellClicked(i.row(), i.column()); });
-    connect(itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-            [this] { emit editEnded(currentIndex().row(), currentIndex().column()); });
+}
+
+void CGWGridCtrl::setPrompts(PromptService* prompts) {
+    m_delegate->setPrompts(prompts);
+}
+
+void CGWGridCtrl::commitData(QWidget* editor) {
+    m_committing = true;
+    QTableView::commitData(editor);
+    m_committing = false;
+}
+
+void CGWGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Closing may move the current cell (Tab, Enter): the report names the
+    // cell that was edited, taken when its text was committed.
+    const QModelIndex edited = m_edited;
+    m_edited = QModelIndex();
+    QTableView::closeEditor(editor, hint);
+    if (edited.isValid()) {
+        emit editEnded(edited.row(), edited.column());
+    }
 }
 
 void CGWGridCtrl::setSheet(CGWSheetModel* model) {
+    disconnect(m_editWatch);
+    m_edited = QModelIndex();
     m_model = model;
     setModel(model);
+    if (model) {
+        m_editWatch = connect(model, &CGWSheetModel::cellEdited, this, [this](int row, int column) {
+            if (m_committing) {
+                m_edited = m_model->index(row, column);
+            }
+        });
+    }
     // A screen reader names the grid by its sheet, as the tab shows it.
     setAccessibleName(model ? model->settings().title : QString());
     applyColumnWidths(logicalDpiX());

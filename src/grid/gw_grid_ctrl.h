@@ -5,19 +5,29 @@
 
 #include "grid/sheet_model.h"
 
+namespace mw {
+class PromptService;
+}
+
 namespace mw::grid {
 
-// Makes each cell's editor from its column's kind of cell.
+// Makes each cell's editor from its column's kind of cell. A number cell's
+// text that does not read as a number is refused with a message naming the
+// column, and the cell keeps its text.
 class CGWCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    void setPrompts(PromptService* prompts) { m_prompts = prompts; }
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
+
+private:
+    PromptService* m_prompts = nullptr;
 };
 
 // One sheet on the screen: a spreadsheet-like table of text cells with the
@@ -28,6 +38,9 @@ class CGWGridCtrl : public QTableView {
 
 public:
     explicit CGWGridCtrl(QWidget* parent = nullptr);
+
+    // Where a refused cell text is reported; without one it is refused quietly.
+    void setPrompts(PromptService* prompts);
 
     // Shows a sheet; widths are worked out for the screen's pixels per inch.
     void setSheet(CGWSheetModel* model);
@@ -47,10 +60,20 @@ public:
 
 signals:
     void cellClicked(int row, int column);
+    // An edit in a cell's editor changed the cell's text (reported once, for
+    // the edited cell, when its editor closes).
     void editEnded(int row, int column);
+
+protected slots:
+    void commitData(QWidget* editor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     CGWSheetModel* m_model = nullptr;
+    CGWCellDelegate* m_delegate = nullptr;
+    QMetaObject::Connection m_editWatch;
+    bool m_committing = false;
+    QModelIndex m_edited;  // the cell an open editor's commit changed
 };
 
 }  // namespace mw::grid

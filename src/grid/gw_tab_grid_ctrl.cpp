@@ -13,6 +13,7 @@ CGWTabGridCtrl::CGWTabGridCtrl(QWidget* parent) : QTabWidget(parent) {
 CGWGridCtrl* CGWTabGridCtrl::addSheet(CGWSheetModel* model) {
     auto* grid = new CGWGridCtrl(this);
     grid->setSheet(model);
+    grid->setPrompts(m_prompts);
     const int sheet = static_cast<int>(m_grids.size());
     m_grids.push_back(grid);
     addTab(grid, model->settings().title);
@@ -25,6 +26,13 @@ CGWGridCtrl* CGWTabGridCtrl::addSheet(CGWSheetModel* model) {
 
 CGWGridCtrl* CGWTabGridCtrl::grid(int sheet) const {
     return sheet >= 0 && sheet < sheetCount() ? m_grids[static_cast<std::size_t>(sheet)] : nullptr;
+}
+
+void CGWTabGridCtrl::setPrompts(PromptService* prompts) {
+    m_prompts = prompts;
+    for (CGWGridCtrl* grid : m_grids) {
+        grid->setPrompts(prompts);
+    }
 }
 
 void CGWTabGridCtrl::setGridFont(const GridSettings& settings) {

@@ -5,6 +5,10 @@
 
 #include "grid/grid_settings.h"
 
+namespace mw {
+class PromptService;
+}
+
 namespace mw::grid {
 
 class CGWGridCtrl;
@@ -23,6 +27,8 @@ public:
     int sheetCount() const { return static_cast<int>(m_grids.size()); }
     int currentSheet() const { return currentIndex(); }
     void setGridFont(const GridSettings& settings);
+    // Where every sheet reports a refused cell text (sheets added later too).
+    void setPrompts(PromptService* prompts);
 
 signals:
     void cellClicked(int sheet, int row, int column);
@@ -30,6 +36,7 @@ signals:
 
 private:
     std::vector<CGWGridCtrl*> m_grids;
+    PromptService* m_prompts = nullptr;
 };
 
 }  // namespace mw::grid

@@ -1,5 +1,7 @@
 #include "grid/sheet_model.h"
 
+#include "resources/number_text.h"
+
 namespace mw::grid {
 
 namespace {
@@ -8,6 +10,15 @@ quint64 cellKey(int row, int column) {
 }
 bool isChecked(const QString& text) {
     return !text.isEmpty() && text != QLatin1String("0");
+}
+// A number cell shows its column's decimals; the stored text stays as it is.
+// A text that is not a number, or a column without decimals, shows as stored.
+QString shownText(const QString& text, const ColumnSettings* column) {
+    if (column == nullptr || column->kind != CellKind::Float || column->decimals < 0) {
+        return text;
+    }
+    const std::optional<double> value = parseNumber(text.toStdString());
+    return value ? QString::number(*value, 'f', column->decimals) : text;
 }
 }  // namespace
 
@@ -132,6 +143,11 @@ QVariant CGWSheetModel::data(const QModelIndex& index, int role) const {
     const CellKind kind = kindOf(index.column());
     switch (role) {
         case Qt::DisplayRole:
+            if (kind == CellKind::CheckBox) {
+                return QVariant();
+            }
+            return QVariant(
+                shownText(text, &m_settings.columns[static_cast<std::size_t>(index.column())]));
         case Qt::EditRole:
             return kind == CellKind::CheckBox ? QVariant() : QVariant(text);
         case Qt::CheckStateRole:

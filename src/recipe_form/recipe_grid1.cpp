@@ -87,6 +87,7 @@ CRecipeGrid1::CRecipeGrid1(RecipeGridHost& host, storage::Database& recipes,
     setObjectName(QStringLiteral("recipeIngredients"));
     setWindowTitle(m_gridSettings.title);
     setAccessibleName(m_gridSettings.title);
+    setPrompts(&m_prompts);
 
     m_source = new grid::CGWDAODataSource(recipes, m_gridSettings, this);
     m_source->setErrorHandler([this](const storage::DaoException& error) { reportError(error); });

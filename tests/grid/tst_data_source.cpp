@@ -1,4 +1,5 @@
 #include <QAbstractItemModelTester>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,6 +11,7 @@
 #include "storage/dao_exception.h"
 #include "storage/database.h"
 #include "storage/schema.h"
+#include "support/scripted_prompts.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -222,6 +224,38 @@ private slots:
         QCOMPARE(clicks.front().value(0).toInt(), int(Sheet::Hops));
         QCOMPARE(clicks.front().value(2).toInt(), int(calc::HopCol::Ibu));
         QCOMPARE(tabs.tabText(0), QStringLiteral("Kits"));
+    }
+
+    void aWeightThatIsNotANumberNeverReachesTheDatabase() {
+        Bound b;
+        b.edit(0, 0, QStringLiteral("Cascade"));
+        b.edit(0, calc::HopCol::Weight, QStringLiteral("1.5"));
+        test::ScriptedPrompts prompts;
+        CGWTabGridCtrl tabs;
+        tabs.setPrompts(&prompts);
+        for (int s = 0; s < calc::kSheetCount; ++s) {
+            tabs.addSheet(b.source->model(static_cast<Sheet>(s)));
+        }
+        tabs.setCurrentIndex(int(Sheet::Hops));
+        tabs.show();
+        CGWGridCtrl* grid = tabs.grid(int(Sheet::Hops));
+        QSignalSpy stored(b.source.get(), &CGWDAODataSource::endOfEdit);
+        // The existing row and the new row alike.
+        for (int row : {0, 1}) {
+            grid->setCurrentCell(row, calc::HopCol::Weight);
+            QTest::keyClick(grid, Qt::Key_F2);
+            auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+            QVERIFY(editor != nullptr);
+            editor->selectAll();
+            QTest::keyClicks(editor, QStringLiteral("1,5"));
+            QTest::keyClick(editor, Qt::Key_Tab);
+        }
+        QCOMPARE(prompts.shownNumbers(), (std::vector<int>{1001, 1001}));
+        QCOMPARE(stored.count(), 0);
+        QCOMPARE(b.hopRowsInDatabase(), 1);
+        QCOMPARE(
+            b.db.scalar(QStringLiteral("SELECT IngHopsWeight FROM Ingredients_Hops")).toString(),
+            QStringLiteral("1.5"));
     }
 };
 
