@@ -67,6 +67,7 @@ void CGWCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                 refusal, formatMessage(refusal, column.heading.toStdString(), text.toStdString()),
                 PromptIcon::Exclamation);
         }
+        m_refused = true;
         return;
     }
     model->setData(index, text, Qt::EditRole);
@@ -90,6 +91,7 @@ void CGWGridCtrl::setPrompts(PromptService* prompts) {
 }
 
 void CGWGridCtrl::commitData(QWidget* editor) {
+    m_delegate->takeRefusal();
     m_committing = true;
     QTableView::commitData(editor);
     m_committing = false;
@@ -100,6 +102,11 @@ void CGWGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
     // cell that was edited, taken when its text was committed.
     const QModelIndex edited = m_edited;
     m_edited = QModelIndex();
+    // A refused text keeps the user on its cell rather than moving on with Tab.
+    if (m_delegate->takeRefusal() && (hint == QAbstractItemDelegate::EditNextItem ||
+                                      hint == QAbstractItemDelegate::EditPreviousItem)) {
+        hint = QAbstractItemDelegate::NoHint;
+    }
     QTableView::closeEditor(editor, hint);
     if (edited.isValid()) {
         emit editEnded(edited.row(), edited.column());

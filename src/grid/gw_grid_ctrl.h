@@ -2,6 +2,7 @@
 
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <utility>
 
 #include "grid/sheet_model.h"
 
@@ -20,6 +21,8 @@ class CGWCellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void setPrompts(PromptService* prompts) { m_prompts = prompts; }
+    // True once after a commit that refused its text.
+    bool takeRefusal() { return std::exchange(m_refused, false); }
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
@@ -28,6 +31,7 @@ public:
 
 private:
     PromptService* m_prompts = nullptr;
+    mutable bool m_refused = false;
 };
 
 // One sheet on the screen: a spreadsheet-like table of text cells with the

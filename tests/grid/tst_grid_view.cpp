@@ -195,6 +195,9 @@ private slots:
         QCOMPARE(s.model.cellText(0, column), before);
         QCOMPARE(edited.count(), 0);
         QCOMPARE(ended.count(), 0);
+        // Tab does not move on from the refused cell.
+        QCOMPARE(s.view.currentIndex(), s.model.index(0, column));
+        QVERIFY(s.view.indexWidget(s.model.index(0, column + 1)) == nullptr);
     }
 
     void acceptsNumbersInNumberCells_data() {
