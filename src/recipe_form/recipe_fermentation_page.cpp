@@ -1,4 +1,4 @@
-#include "recipe_form/recipe_spec_gravities.h"
+#include "recipe_form/recipe_fermentation_page.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -11,7 +11,7 @@
 
 #include "recipe_form/date_picker.h"
 #include "recipe_form/page_fixture.h"
-#include "recipe_form/recipe_spec_gravities.h"
+#include "recipe_form/recipe_fermentation_page.h"
 #include "resources/message_catalogue.h"
 #include "storage/catalogue_string.h"
 #include "storage/database.h"
@@ -464,4 +464,4 @@ private slots:
 };
 
 MW_REGISTER_TEST(TestRecipeSpecGravities)
-#include "tst_recipe_spec_gravities.moc"
+#include "tst_recipe_fermentation_page.moc"
