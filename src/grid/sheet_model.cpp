@@ -34,7 +34,7 @@ CGWSheetModel::CGWSheetModel(SheetSettings settings, bool withNewRow, QObject* p
             }
         }
     }
-    m_newRow = freshNewRow();
+    m_newRow = emptyNewRow();
 }
 
 CellKind CGWSheetModel::kindOf(int column) const {
@@ -43,12 +43,24 @@ CellKind CGWSheetModel::kindOf(int column) const {
                : CellKind::Edit;
 }
 
-QStringList CGWSheetModel::freshNewRow() const {
+QStringList CGWSheetModel::emptyNewRow() const {
     QStringList row;
     for (int c = 0; c < columnCount(); ++c) {
-        row << (m_newRowTexts ? m_newRowTexts(c) : QString());
+        row << QString();
     }
     return row;
+}
+
+void CGWSheetModel::startNewRow() {
+    if (!m_withNewRow || m_newRowStarted) {
+        return;
+    }
+    m_newRowStarted = true;
+    for (int c = 0; c < columnCount(); ++c) {
+        m_newRow[c] = m_newRowTexts ? m_newRowTexts(c) : QString();
+    }
+    const int row = dataRowCount();
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 void CGWSheetModel::setNewRowTexts(std::function<QString(int)> texts) {
@@ -64,7 +76,8 @@ void CGWSheetModel::setRows(std::vector<QStringList> rows) {
         }
     }
     m_colors.clear();
-    m_newRow = freshNewRow();
+    m_newRow = emptyNewRow();
+    m_newRowStarted = false;
     endResetModel();
 }
 
@@ -72,16 +85,26 @@ void CGWSheetModel::acceptNewRow() {
     const int row = dataRowCount() + 1;
     beginInsertRows(QModelIndex(), row, row);
     m_rows.push_back(m_newRow);
-    m_newRow = freshNewRow();
+    m_newRow = emptyNewRow();
+    m_newRowStarted = false;
     endInsertRows();
     emit dataChanged(index(row - 1, 0), index(row, columnCount() - 1));
 }
 
 void CGWSheetModel::resetNewRow() {
-    m_newRow = freshNewRow();
+    m_newRow = emptyNewRow();
+    m_newRowStarted = false;
     if (m_withNewRow) {
         emit dataChanged(index(dataRowCount(), 0), index(dataRowCount(), columnCount() - 1));
     }
+}
+
+void CGWSheetModel::showNewRowHint(int column, const QString& text) {
+    if (!m_withNewRow || column < 0 || column >= columnCount()) {
+        return;
+    }
+    m_newRow[column] = text;
+    emit dataChanged(index(dataRowCount(), column), index(dataRowCount(), column));
 }
 
 QString CGWSheetModel::cellText(int row, int column) const {
@@ -102,6 +125,7 @@ void CGWSheetModel::setCellText(int row, int column, const QString& text) {
         return;
     }
     if (isNewRow(row)) {
+        startNewRow();
         m_newRow[column] = text;
     } else if (row >= 0 && row < dataRowCount()) {
         m_rows[static_cast<std::size_t>(row)][column] = text;
@@ -193,6 +217,9 @@ bool CGWSheetModel::setData(const QModelIndex& index, const QVariant& value, int
     }
     const int row = index.row();
     const int column = index.column();
+    if (isNewRow(row)) {
+        startNewRow();
+    }
     const QString old = cellText(row, column);
     if (text == old) {
         return false;

@@ -13,8 +13,9 @@ namespace mw::grid {
 
 // The cells of one sheet as texts, each with an optional text colour; the
 // columns and their kinds come from the sheet's settings. A data-bound sheet
-// ends with a "new" row whose texts come from a callback; a fixed-size
-// sheet has a set number of rows and its row headings.
+// ends with a "new" row that shows empty until it is first edited; only then
+// are its texts asked of a callback. A fixed-size sheet has a set number of
+// rows and its row headings.
 class CGWSheetModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -26,14 +27,19 @@ public:
     bool hasNewRow() const { return m_withNewRow; }
     bool isNewRow(int row) const { return m_withNewRow && row == dataRowCount(); }
 
-    // Texts of a new row's cells, asked each time the new row is made.
+    // Texts of a new row's cells, asked when the new row is first edited.
     void setNewRowTexts(std::function<QString(int column)> texts);
-    // Replaces every data row (and makes a fresh new row).
+    // Whether the new row has been edited (and holds its callback's texts).
+    bool isNewRowStarted() const { return m_newRowStarted; }
+    // Replaces every data row (and makes a fresh, empty new row).
     void setRows(std::vector<QStringList> rows);
     // Turns the new row into a data row and makes another new row.
     void acceptNewRow();
-    // Makes the new row's texts afresh (an edit of it was refused).
+    // Empties the new row again (an edit of it was refused or abandoned).
     void resetNewRow();
+    // Shows a text in a cell of the new row without starting it (a hint of
+    // what is being entered there).
+    void showNewRowHint(int column, const QString& text);
 
     QString cellText(int row, int column) const;
     // Sets a text without reporting an edit.
@@ -55,7 +61,9 @@ signals:
     void cellEdited(int row, int column, const QString& oldText, const QString& newText);
 
 private:
-    QStringList freshNewRow() const;
+    QStringList emptyNewRow() const;
+    // The new row's first edit: its texts come from the callback.
+    void startNewRow();
     CellKind kindOf(int column) const;
 
     SheetSettings m_settings;
@@ -63,6 +71,7 @@ private:
     std::function<QString(int)> m_newRowTexts;
     std::vector<QStringList> m_rows;
     QStringList m_newRow;
+    bool m_newRowStarted = false;
     QHash<quint64, QColor> m_colors;
 };
 

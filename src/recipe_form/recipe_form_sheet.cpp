@@ -259,10 +259,8 @@ void CRecipeFormSheet::buildPages() {
     m_ingredientsPage = new CRecipeIngredientsPage(m_services.help);
     addPage(m_ingredientsPage);
 
-    m_loadingGrid = true;
     m_grid = new CRecipeGrid1(*this, *m_document->database(), m_services.settings,
                               m_services.prompts, m_services.help);
-    m_loadingGrid = false;
     m_ingredientsPage->setGrid(m_grid);
 
     // The other pages are made the first time they come to the front: many
@@ -523,9 +521,7 @@ void CRecipeFormSheet::showFirstPage() {
 
 void CRecipeFormSheet::reloadGrid() {
     if (m_grid != nullptr) {
-        m_loadingGrid = true;
         m_grid->reloadAll();
-        m_loadingGrid = false;
     }
 }
 
@@ -653,11 +649,6 @@ bool CRecipeFormSheet::displayDeleteWarnings() const {
 }
 
 void CRecipeFormSheet::setModified() {
-    // Loading a recipe's ingredients makes each sheet's empty new row; that
-    // is no change of the recipe.
-    if (m_loadingGrid) {
-        return;
-    }
     m_lifecycle->setModified(true);
 }
 

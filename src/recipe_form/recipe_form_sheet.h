@@ -182,7 +182,6 @@ private:
     int m_recipeScroll = 0;
     bool m_firstShow = true;
     bool m_showing = false;
-    bool m_loadingGrid = false;
 
     std::unique_ptr<storage::CRecordSetRecipe> m_record;
     std::unique_ptr<storage::RecipeRecordFields> m_fields;

@@ -117,7 +117,8 @@ CRecipeGrid1::~CRecipeGrid1() {
 void CRecipeGrid1::bindSheets() {
     m_host.showProgress(kFirstProgress);
     m_source->setRecipeId(m_host.currentRecipeId());
-    // Every new row the grid makes counts as a change of the recipe.
+    // A new row's texts are asked when it is first edited: a change of the
+    // recipe. Showing a recipe's rows changes nothing.
     m_source->setNewRowText([this](Sheet sheet, int column) {
         m_host.setModified();
         return newRowText(sheet, column, m_host.currentRecipeId());
@@ -275,12 +276,21 @@ void CRecipeGrid1::OnSelectIngredient() {
     const QScopedValueRollback<bool> busy(m_busy, true);
     const Sheet sheet = currentSheetKind();
     const int viewRow = currentViewRow();
-    if (isNewRow(sheet, viewRow)) {
-        m_source->model(sheet)->setCellText(viewRow, 0, QStringLiteral("<new>"));
+    grid::CGWSheetModel* model = m_source->model(sheet);
+    // The new row shows what is being entered there; it is not started (and
+    // the recipe not changed) until an ingredient is chosen.
+    const bool untouchedNewRow = isNewRow(sheet, viewRow) && !model->isNewRowStarted();
+    if (untouchedNewRow) {
+        model->showNewRowHint(0, QStringLiteral("<new>"));
+    } else if (isNewRow(sheet, viewRow)) {
+        model->setCellText(viewRow, 0, QStringLiteral("<new>"));
     }
     highlightRow(sheet, viewRow);
     const std::optional<QStringList> texts = chooseIngredient(sheet);
     if (!texts) {
+        if (untouchedNewRow) {
+            model->resetNewRow();
+        }
         return;
     }
     // The first text turns a new row into a table row; the rest update it.

@@ -73,15 +73,18 @@ private slots:
         Bound b;
         QCOMPARE(b.source->rowCount(Sheet::Hops), 0);
         QCOMPARE(b.hops()->rowCount(), 1);  // the new row only
-        QCOMPARE(b.hops()->cellText(0, 3), QStringLiteral("oz"));
+        // It shows empty until it is edited; then its texts are asked for.
+        QCOMPARE(b.hops()->cellText(0, 3), QString());
+        QVERIFY(!b.hops()->isNewRowStarted());
         QSignalSpy ended(b.source.get(), &CGWDAODataSource::endOfEdit);
         b.edit(0, 0, QStringLiteral("Cascade"));
         QCOMPARE(b.hopRowsInDatabase(), 1);
         QCOMPARE(b.db.scalar(QStringLiteral("SELECT IngRecipeID FROM Ingredients_Hops")).toInt(),
                  b.recipeId);
         QCOMPARE(b.source->rowCount(Sheet::Hops), 1);
-        QCOMPARE(b.hops()->rowCount(), 2);  // and a fresh new row
-        QCOMPARE(b.hops()->cellText(1, 0), QStringLiteral("<new>"));
+        QCOMPARE(b.hops()->cellText(0, 3), QStringLiteral("oz"));
+        QCOMPARE(b.hops()->rowCount(), 2);  // and a fresh, empty new row
+        QCOMPARE(b.hops()->cellText(1, 0), QString());
         QCOMPARE(ended.count(), 1);
         QCOMPARE(ended.front().value(1).toInt(), 1);  // rows from 1
     }
@@ -127,7 +130,7 @@ private slots:
         b.edit(0, 0, QStringLiteral("Saaz"));
         QCOMPARE(needed.count(), 1);
         QCOMPARE(b.hopRowsInDatabase(), 0);
-        QCOMPARE(b.hops()->cellText(0, 0), QStringLiteral("<new>"));
+        QCOMPARE(b.hops()->cellText(0, 0), QString());
         // The form stores the recipe when asked.
         connect(b.source.get(), &CGWDAODataSource::recipeNeeded, this, [&b] {
             b.db.exec(QStringLiteral("INSERT INTO Recipes (RecipeBatchNo) VALUES (5)"));

@@ -119,23 +119,36 @@ private slots:
         QTest::newRow("yeasts") << Sheet::Yeasts
                                 << QStringList{"<new>", "<new>", "Ale", "Dry", "0", "pkg", "75.0"};
     }
+    // The new row shows empty, and showing a recipe changes nothing; its
+    // texts are asked when it is first edited, which changes the recipe.
     void newRowTexts() {
         QFETCH(Sheet, sheet);
         QFETCH(QStringList, texts);
         GridRig rig(f, m_samples, QStringLiteral("newrow.mdb"));
         rig.host.recipeId = rig.recipeOfBatch(GridRig::kBackyardPaleAle);
         CRecipeGrid1& grid = rig.make();
-        rig.host.modified = 0;
-        grid.reloadSheet(sheet);
-        // Every text asked for a new row counts as a change of the recipe.
-        QVERIFY(rig.host.modified > 0);
-        const int newRow = grid.rowCount(sheet) + 1;
-        texts << QString::number(rig.host.recipeId);
-        QStringList shown;
-        for (int column = 0; column < texts.size(); ++column) {
-            shown << grid.cellText(sheet, newRow, column);
+        grid.reloadAll();
+        QCOMPARE(rig.host.modified, 0);
+        const int rows = grid.rowCount(sheet);
+        const int newRow = rows + 1;
+        QCOMPARE(rig.model(sheet)->headerData(rows, Qt::Vertical, Qt::DisplayRole).toString(),
+                 QStringLiteral("*"));
+        for (int column = 0; column <= texts.size(); ++column) {
+            QCOMPARE(grid.cellText(sheet, newRow, column), QString());
         }
-        QCOMPARE(shown, texts);
+        grid::CGWGridCtrl* view = rig.goTo(sheet, rows, 1);
+        QWidget* editor = typeInto(view, rows, 0, QStringLiteral("Typed"));
+        QVERIFY(editor);
+        QCOMPARE(qobject_cast<QLineEdit*>(editor)->text(), QStringLiteral("Typed"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QVERIFY(rig.host.modified > 0);
+        QCOMPARE(grid.rowCount(sheet), rows + 1);
+        texts[0] = QStringLiteral("Typed");
+        texts << QString::number(rig.host.recipeId);
+        QCOMPARE(rig.rowTexts(sheet, rows), texts);
+        // The next new row is empty again.
+        QCOMPARE(grid.cellText(sheet, grid.rowCount(sheet) + 1, 1), QString());
     }
 
     void reloadAllGoesYeastsFirstKitsLast() {
