@@ -62,7 +62,11 @@ void CGWCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     const ColumnSettings& column = columnOf(index);
     const QString text = cellOf(column.kind).editorText(editor);
     if (const int refusal = refusalOf(column.kind, text); refusal != 0) {
-        if (m_prompts != nullptr) {
+        const bool told = m_toldEditor == editor && m_toldText == text;
+        m_toldEditor = editor;
+        m_toldText = text;
+        m_refusedCell = index;
+        if (m_prompts != nullptr && !told) {
             m_prompts->show(
                 refusal, formatMessage(refusal, column.heading.toStdString(), text.toStdString()),
                 PromptIcon::Exclamation);
@@ -70,6 +74,7 @@ void CGWCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
         m_refused = true;
         return;
     }
+    m_toldEditor = nullptr;
     model->setData(index, text, Qt::EditRole);
 }
 
@@ -102,10 +107,17 @@ void CGWGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
     // cell that was edited, taken when its text was committed.
     const QModelIndex edited = m_edited;
     m_edited = QModelIndex();
-    // A refused text keeps the user on its cell rather than moving on with Tab.
-    if (m_delegate->takeRefusal() && (hint == QAbstractItemDelegate::EditNextItem ||
-                                      hint == QAbstractItemDelegate::EditPreviousItem)) {
-        hint = QAbstractItemDelegate::NoHint;
+    // A refused text stays in its editor, on its cell, for the user to
+    // correct (Esc gives up): nothing typed is lost.
+    if (m_delegate->takeRefusal() && hint != QAbstractItemDelegate::RevertModelCache) {
+        const QModelIndex refused = m_delegate->refusedCell();
+        if (refused.isValid() && indexWidget(refused) == editor) {
+            if (currentIndex() != refused) {
+                setCurrentIndex(refused);
+            }
+            editor->setFocus();
+            return;
+        }
     }
     QTableView::closeEditor(editor, hint);
     if (edited.isValid()) {

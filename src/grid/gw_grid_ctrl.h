@@ -23,6 +23,8 @@ public:
     void setPrompts(PromptService* prompts) { m_prompts = prompts; }
     // True once after a commit that refused its text.
     bool takeRefusal() { return std::exchange(m_refused, false); }
+    // The cell whose text was last refused.
+    QModelIndex refusedCell() const { return m_refusedCell; }
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
@@ -32,6 +34,11 @@ public:
 private:
     PromptService* m_prompts = nullptr;
     mutable bool m_refused = false;
+    mutable QPersistentModelIndex m_refusedCell;
+    // The editor and text last refused: committing them again (the focus
+    // moving while the message is up) is refused without a second message.
+    mutable const QWidget* m_toldEditor = nullptr;
+    mutable QString m_toldText;
 };
 
 // One sheet on the screen: a spreadsheet-like table of text cells with the

@@ -252,6 +252,9 @@ private slots:
             editor->selectAll();
             QTest::keyClicks(editor, QStringLiteral("1,5"));
             QTest::keyClick(editor, Qt::Key_Tab);
+            // The refused text stays in its editor until the user gives up.
+            QCOMPARE(grid->indexWidget(grid->currentIndex()), editor);
+            QTest::keyClick(editor, Qt::Key_Escape);
         }
         QCOMPARE(prompts.shownNumbers(), (std::vector<int>{1001, 1001}));
         QCOMPARE(stored.count(), 0);

@@ -169,24 +169,41 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("message");
         QTest::addColumn<QString>("heading");
-        QTest::newRow("decimal comma") << kWeight << "1,5" << 1001 << "Weight";
-        QTest::newRow("letters") << kWeight << "abc" << 1001 << "Weight";
-        QTest::newRow("a minus sign only") << kAlpha << "-" << 1001 << "Alpha %";
-        QTest::newRow("decimals in whole minutes") << kBoil << "1.5" << 1002 << "Boil (min)";
-        QTest::newRow("letters in whole minutes") << kBoil << "ten" << 1002 << "Boil (min)";
+        QTest::addColumn<int>("finish");  // a key, or 0 for a click on another cell
+        QTest::newRow("decimal comma, Tab")
+            << kWeight << "1,5" << 1001 << "Weight" << int(Qt::Key_Tab);
+        QTest::newRow("letters, Enter")
+            << kWeight << "abc" << 1001 << "Weight" << int(Qt::Key_Return);
+        QTest::newRow("letters, a click elsewhere") << kWeight << "abc" << 1001 << "Weight" << 0;
+        QTest::newRow("a minus sign only")
+            << kAlpha << "-" << 1001 << "Alpha %" << int(Qt::Key_Tab);
+        QTest::newRow("decimals in whole minutes")
+            << kBoil << "1.5" << 1002 << "Boil (min)" << int(Qt::Key_Tab);
+        QTest::newRow("letters in whole minutes")
+            << kBoil << "ten" << 1002 << "Boil (min)" << int(Qt::Key_Return);
     }
+    // The message names the column; the stored text stays, and what the
+    // user typed stays in the cell's editor, which keeps the focus.
     void refusesANumberCellTextThatIsNotANumber() {
         QFETCH(int, column);
         QFETCH(QString, typed);
         QFETCH(int, message);
         QFETCH(QString, heading);
+        QFETCH(int, finish);
         Shown s(kHops, hopRow());
+        s.view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.view));
         const QString before = s.model.cellText(0, column);
         QSignalSpy edited(&s.model, &CGWSheetModel::cellEdited);
         QSignalSpy ended(&s.view, &CGWGridCtrl::editEnded);
         QLineEdit* editor = s.typeInto(0, column, typed);
         QVERIFY(editor != nullptr);
-        QTest::keyClick(editor, Qt::Key_Tab);
+        if (finish != 0) {
+            Shown::finish(editor, finish);
+        } else {
+            const QRect other = s.view.visualRect(s.model.index(0, 0));
+            QTest::mouseClick(s.view.viewport(), Qt::LeftButton, {}, other.center());
+        }
         QCOMPARE(s.prompts.shownNumbers(), std::vector<int>{message});
         QCOMPARE(QString::fromStdString(s.prompts.shown().front().text),
                  QString::fromStdString(
@@ -195,9 +212,19 @@ private slots:
         QCOMPARE(s.model.cellText(0, column), before);
         QCOMPARE(edited.count(), 0);
         QCOMPARE(ended.count(), 0);
-        // Tab does not move on from the refused cell.
+        // Nothing typed is lost: the editor stays on the refused cell.
         QCOMPARE(s.view.currentIndex(), s.model.index(0, column));
+        auto* still = qobject_cast<QLineEdit*>(s.view.indexWidget(s.model.index(0, column)));
+        QVERIFY(still != nullptr);
+        QCOMPARE(still->text(), typed);
+        QCOMPARE(QApplication::focusWidget(), still);
         QVERIFY(s.view.indexWidget(s.model.index(0, column + 1)) == nullptr);
+        // Corrected, it is stored; Esc instead would leave the cell as it was.
+        still->selectAll();
+        QTest::keyClicks(still, QStringLiteral("2"));
+        Shown::finish(still, Qt::Key_Return);
+        QCOMPARE(s.model.cellText(0, column), QStringLiteral("2"));
+        QCOMPARE(s.prompts.shownNumbers(), std::vector<int>{message});
     }
 
     void acceptsNumbersInNumberCells_data() {
