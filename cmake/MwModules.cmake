@@ -2,7 +2,7 @@
 # the architecture: a module names its layer, and a layer may only reach the
 # Qt modules it is allowed to.
 #
-#   mw_add_module(<name> LAYER <std|core|widgets> SOURCES ... [DEPENDS ...])
+#   mw_add_module(<name> LAYER <std|core|gui|widgets> SOURCES ... [DEPENDS ...])
 #   mw_add_test(<name> SOURCES ... DEPENDS ...)
 
 set(MW_WARNING_FLAGS -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Wpedantic)
@@ -15,7 +15,9 @@ function(mw_set_warnings target)
 endfunction()
 
 # A "std" module is standard C++ only: it must neither link Qt nor include a Qt
-# header. A "core" module may use Qt::Core and Qt::Sql but no widgets.
+# header. A "core" module may use Qt::Core and Qt::Sql but no widgets. A "gui"
+# module may also paint (Qt::Gui: QPainter, fonts, PDF) but has no widgets,
+# printer dialogs or printer classes, which need the widget library.
 function(mw_check_layer name layer)
   cmake_parse_arguments(L "" "" "SOURCES;DEPENDS" ${ARGN})
   foreach(dep IN LISTS L_DEPENDS)
@@ -25,11 +27,16 @@ function(mw_check_layer name layer)
     if(layer STREQUAL "core" AND dep MATCHES "^Qt.*(Widgets|Gui|PrintSupport)")
       message(FATAL_ERROR "${name} may not link ${dep}: it sits below the user interface")
     endif()
+    if(layer STREQUAL "gui" AND dep MATCHES "^Qt.*(Widgets|PrintSupport)")
+      message(FATAL_ERROR "${name} may not link ${dep}: it paints but has no widgets")
+    endif()
   endforeach()
   if(layer STREQUAL "std")
     set(forbidden "#include[ \t]*<Q")
   elseif(layer STREQUAL "core")
     set(forbidden "#include[ \t]*<(QtWidgets|QtGui|QWidget|QDialog|QMessageBox|QApplication)")
+  elseif(layer STREQUAL "gui")
+    set(forbidden "#include[ \t]*<(QtWidgets|QtPrintSupport|QWidget|QDialog|QMessageBox|QApplication|QPrint|QPageSetupDialog|QAbstract[A-Za-z]*View)")
   endif()
   if(DEFINED forbidden)
     file(GLOB_RECURSE files "${CMAKE_CURRENT_SOURCE_DIR}/*.h" "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")

@@ -666,6 +666,31 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1155, "Scroll Lock %1"},
     {1156, "on"},
     {1157, "off"},
+    // reports: a report that could not be opened, and output that could not start
+    {1300, "Error opening report.\n%1"},
+    {1301, "%1\nError code = %2"},
+    // report engine: what is wrong with a layout, its database or its output
+    {1302, "The report layout %1 was not found."},
+    {1303, "The report layout %1 could not be read: %2"},
+    {1304, "The file %1 is not a report layout of Maltwise Calculator."},
+    {1305,
+     "The report layout %1 is of version %2; this program reads report layouts of version 1."},
+    {1306, "The report layout %1 is damaged at line %2: %3."},
+    {1307, "The report's database %1 could not be opened: %2"},
+    {1308, "The table %1 that the report reads is not in the database %2."},
+    {1309, "The column %1 that the report reads is not in the table %2 of the database %3."},
+    {1310, "The record filter %1 is not understood; a filter reads {%2.Column} = number."},
+    {1311, "The report could not be written to %1."},
+    {1312, "The report's database %1 could not be read: %2"},
+    {1313, "The report has no output: a window, a printer or a file is needed."},
+    {1314, "The report has no subreport named %1."},
+    {1315, "Reports are drawn by the program's window system, which is not running."},
+    // texts printed in reports
+    {1316, "There are no records to show."},
+    {1317, "Page %1 of %2"},
+    {1318, "%1 (continued)"},
+    {1319, "Yes"},
+    {1320, "No"},
     // status prompt and tooltip of a command
     {32769, "Change the page layout\nPage Setup"},
     // status prompt and tooltip of the Add record command
