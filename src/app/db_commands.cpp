@@ -1,5 +1,7 @@
 #include "db_commands.h"
 
+#include "report_command.h"
+
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -288,6 +290,7 @@ int runDbCommand(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     if (arguments.isEmpty() || arguments[0] == QLatin1String("help") ||
         arguments[0] == QLatin1String("--help") || arguments[0] == QLatin1String("-h")) {
         std::fputs(kUsage, arguments.isEmpty() ? err : out);
+        std::fputs(kReportUsage, arguments.isEmpty() ? err : out);
         return arguments.isEmpty() ? 2 : 0;
     }
     const QString command = arguments[0];
@@ -314,6 +317,9 @@ int runDbCommand(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         }
         if (command == QLatin1String("recalc")) {
             return recalcCommand(arguments, out, err);
+        }
+        if (command == QLatin1String("report")) {
+            return reportCommand(arguments, out, err);
         }
         if (command == QLatin1String("utilization")) {
             return utilizationCommand(out);
