@@ -1,5 +1,7 @@
 #include "db_commands.h"
 
+#include "beerxml_commands.h"
+
 #include "report_command.h"
 
 #include <QFileInfo>
@@ -9,7 +11,9 @@
 #include <functional>
 #include <map>
 
+#include "calc/assumption_report.h"
 #include "calc/hop_utilization.h"
+#include "calc/modern_predictions.h"
 #include "calc/recipe_calculation.h"
 #include "resources/message_catalogue.h"
 #include "resources/number_text.h"
@@ -72,7 +76,13 @@ const char* const kUsage =
     "  log FILE              list the recipes by batch number\n"
     "  recalc FILE --batch N [--data FILE] [--json]\n"
     "                        recalculate a recipe's gravity, bitterness, alcohol and colour;\n"
-    "                        the data database defaults to the DefaultDataFile setting\n"
+    "                        the data database defaults to the DefaultDataFile setting;\n"
+    "                        present-day predictions and every assumption follow\n"
+    "  import-beerxml FILE BEERXML [--metric | --english]\n"
+    "                        import the recipes of a BeerXML file, each with the next batch\n"
+    "                        number, and print what had no place in the recipe tables\n"
+    "  export-beerxml FILE (--batch N | --all) BEERXML\n"
+    "                        write a recipe, or every recipe, as a BeerXML 1.0 file\n"
     "  utilization           print the hop utilization table of a new data database\n"
     "  help                  show this text\n";
 
@@ -168,6 +178,138 @@ QString optionValue(const QStringList& args, const QString& name) {
     return args[i + 1];
 }
 
+QJsonArray textArray(const std::vector<std::string>& texts) {
+    QJsonArray array;
+    for (const std::string& t : texts) {
+        array.append(QString::fromStdString(t));
+    }
+    return array;
+}
+
+// The present-day predictions, each figure with its method's name.
+QJsonObject modernJson(const calc::ModernPredictions& m) {
+    const auto name = [](const calc::MethodFigure& f) { return QString::fromStdString(f.method); };
+    QJsonArray ibu;
+    for (const calc::MethodFigure& f : m.bitterness.ibu) {
+        ibu.append(
+            QJsonObject{{QStringLiteral("method"), name(f)}, {QStringLiteral("ibu"), f.value}});
+    }
+    QJsonArray hops;
+    for (const calc::ModernHopAddition& h : m.bitterness.hops) {
+        hops.append(
+            QJsonObject{{QStringLiteral("row"), h.row},
+                        {QStringLiteral("minutes"), h.minutes},
+                        {QStringLiteral("grams"), h.grams},
+                        {QStringLiteral("counted"), h.counted},
+                        {QStringLiteral("tinseth_utilization"), h.tinsethUtilization},
+                        {QStringLiteral("tinseth_ibu"), h.tinsethIbu},
+                        {QStringLiteral("rager_utilization_percent"), h.ragerUtilizationPercent},
+                        {QStringLiteral("rager_ibu"), h.ragerIbu}});
+    }
+    const QJsonObject bitterness{
+        {QStringLiteral("worked"), m.bitterness.worked},
+        {QStringLiteral("gravity_used"), QString::fromStdString(m.bitterness.gravityName)},
+        {QStringLiteral("gravity"), m.bitterness.gravity},
+        {QStringLiteral("boil_litres"), m.bitterness.litres},
+        {QStringLiteral("rager_gravity_adjustment"), m.bitterness.ragerAdjustment},
+        {QStringLiteral("methods"), ibu},
+        {QStringLiteral("hops"), hops},
+        {QStringLiteral("notes"), textArray(m.bitterness.notes)}};
+
+    QJsonArray colours;
+    for (std::size_t i = 0; i < m.colour.srm.size(); ++i) {
+        colours.append(QJsonObject{{QStringLiteral("method"), name(m.colour.srm[i])},
+                                   {QStringLiteral("srm"), m.colour.srm[i].value},
+                                   {QStringLiteral("ebc"), m.colour.ebc[i].value}});
+    }
+    const QJsonObject colour{
+        {QStringLiteral("worked"), m.colour.worked},
+        {QStringLiteral("mcu"), m.colour.mcu},
+        {QStringLiteral("methods"), colours},
+        {QStringLiteral("display_color"), QString::fromStdString(m.colour.display.hex())},
+        {QStringLiteral("display_color_of"), QStringLiteral("Morey")},
+        {QStringLiteral("notes"), textArray(m.colour.notes)}};
+
+    QJsonArray alcohols;
+    for (std::size_t i = 0; i < m.alcohol.abv.size(); ++i) {
+        alcohols.append(QJsonObject{{QStringLiteral("method"), name(m.alcohol.abv[i])},
+                                    {QStringLiteral("abv"), m.alcohol.abv[i].value},
+                                    {QStringLiteral("abw"), m.alcohol.abw[i].value}});
+    }
+    const QJsonObject alcohol{{QStringLiteral("worked"), m.alcohol.worked},
+                              {QStringLiteral("original_gravity"), m.alcohol.originalGravity},
+                              {QStringLiteral("attenuation"), m.alcohol.attenuation},
+                              {QStringLiteral("final_gravity"), m.alcohol.finalGravity},
+                              {QStringLiteral("methods"), alcohols},
+                              {QStringLiteral("notes"), textArray(m.alcohol.notes)}};
+    return QJsonObject{{QStringLiteral("bitterness"), bitterness},
+                       {QStringLiteral("color"), colour},
+                       {QStringLiteral("alcohol"), alcohol}};
+}
+
+QJsonArray explainJson(const calc::AssumptionReport& report) {
+    QJsonArray entries;
+    for (const calc::Assumption& a : report.entries()) {
+        entries.append(QJsonObject{
+            {QStringLiteral("figure"),
+             QString::fromUtf8(calc::figureKey(a.figure).data(),
+                               static_cast<qsizetype>(calc::figureKey(a.figure).size()))},
+            {QStringLiteral("text"), QString::fromStdString(a.text)}});
+    }
+    return entries;
+}
+
+// The present-day predictions and the assumptions as plain lines.
+void printModernAndExplain(std::FILE* out, const calc::ModernPredictions& m,
+                           const calc::AssumptionReport& report) {
+    const auto number = [](const char* format, double value) {
+        return QString::fromStdString(formatNumber(format, value));
+    };
+    const auto notes = [out](const std::vector<std::string>& texts) {
+        for (const std::string& t : texts) {
+            print(out, QStringLiteral("  - ") + QString::fromStdString(t));
+        }
+    };
+    print(out, QStringLiteral("Modern predictions:"));
+    for (const calc::MethodFigure& f : m.bitterness.ibu) {
+        print(out, QStringLiteral("  IBU, %1 at the %2 %3: %4")
+                       .arg(QString::fromStdString(f.method),
+                            QString::fromStdString(m.bitterness.gravityName),
+                            number("%.3f", m.bitterness.gravity), number("%.1f", f.value)));
+    }
+    notes(m.bitterness.notes);
+    if (m.colour.worked) {
+        print(out, QStringLiteral("  MCU %1").arg(number("%.2f", m.colour.mcu)));
+        for (std::size_t i = 0; i < m.colour.srm.size(); ++i) {
+            print(out, QStringLiteral("  Colour, %1: SRM %2, EBC %3")
+                           .arg(QString::fromStdString(m.colour.srm[i].method),
+                                number("%.2f", m.colour.srm[i].value),
+                                number("%.1f", m.colour.ebc[i].value)));
+        }
+        print(out, QStringLiteral("  Display colour (Morey SRM) %1")
+                       .arg(QString::fromStdString(m.colour.display.hex())));
+    }
+    notes(m.colour.notes);
+    if (m.alcohol.worked) {
+        print(out,
+              QStringLiteral("  Final gravity %1").arg(number("%.3f", m.alcohol.finalGravity)));
+        for (std::size_t i = 0; i < m.alcohol.abv.size(); ++i) {
+            print(out, QStringLiteral("  Alcohol, %1: ABV %2, ABW %3")
+                           .arg(QString::fromStdString(m.alcohol.abv[i].method),
+                                number("%.2f", m.alcohol.abv[i].value),
+                                number("%.2f", m.alcohol.abw[i].value)));
+        }
+    }
+    notes(m.alcohol.notes);
+    print(out, QStringLiteral("Assumptions:"));
+    for (const calc::Assumption& a : report.entries()) {
+        const std::string_view figure = calc::figureName(a.figure);
+        print(out, QStringLiteral("  [%1] %2")
+                       .arg(QString::fromUtf8(figure.data(), static_cast<qsizetype>(figure.size())),
+                            QString::fromStdString(a.text)));
+    }
+}
+
 calc::HopUtilizationTable readUtilization(const QString& dataPath, std::FILE* err) {
     storage::Database data;
     openOfKind(data, dataPath, storage::kDataMarker);
@@ -215,8 +357,12 @@ int recalcCommand(const QStringList& args, std::FILE* out, std::FILE* err) {
     const storage::RecipeRecordFields fields(recipe);
     NoPrompts prompts;
     calc::RecipeCalculation calculation(fields, ingredients.rows, utilization, prompts);
+    calc::AssumptionReport report;
+    calculation.setAssumptionReport(&report);
     calculation.RecalculateRecipe(false);
     const calc::CalcResults& r = calculation.results();
+    const calc::ModernPredictions modern =
+        calc::predictModern(fields, ingredients.rows, r, calculation.attenuationUsed());
     const int hopRows = ingredients.rows.rowCount(calc::Sheet::Hops);
     const auto hopCell = [&](int row, int column) {
         return QString::fromStdString(ingredients.rows.cellText(calc::Sheet::Hops, row, column));
@@ -239,7 +385,9 @@ int recalcCommand(const QStringList& args, std::FILE* out, std::FILE* err) {
                                  {QStringLiteral("alcohol"), r.alcohol},
                                  {QStringLiteral("color"), r.color},
                                  {QStringLiteral("hops"), hops},
-                                 {QStringLiteral("messages"), messages}};
+                                 {QStringLiteral("messages"), messages},
+                                 {QStringLiteral("modern"), modernJson(modern)},
+                                 {QStringLiteral("explain"), explainJson(report)}};
         std::fputs(QJsonDocument(result).toJson(QJsonDocument::Indented).constData(), out);
         return 0;
     }
@@ -261,6 +409,7 @@ int recalcCommand(const QStringList& args, std::FILE* out, std::FILE* err) {
     for (const std::string& m : calculation.messages().messages()) {
         print(out, oneLine(m));
     }
+    printModernAndExplain(out, modern, report);
     return 0;
 }
 
@@ -320,6 +469,12 @@ int runDbCommand(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         }
         if (command == QLatin1String("report")) {
             return reportCommand(arguments, out, err);
+        }
+        if (command == QLatin1String("import-beerxml")) {
+            return importBeerXmlCommand(arguments, out, err);
+        }
+        if (command == QLatin1String("export-beerxml")) {
+            return exportBeerXmlCommand(arguments, out, err);
         }
         if (command == QLatin1String("utilization")) {
             return utilizationCommand(out);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/assumption_report.h"
 #include "calc/calc_message_list.h"
 #include "calc/calc_results.h"
 #include "calc/calc_status.h"
@@ -33,10 +34,16 @@ public:
     void setDisplayWarnings(bool display) { m_displayWarnings = display; }
     // Called whenever a calculation changes a cell of the recipe.
     void setModifiedHandler(std::function<void()> handler) { m_onModified = std::move(handler); }
+    // Attaches a report that the calculations fill with every assumption they
+    // make (nullptr detaches it). The recalculation clears it first. The
+    // predictions are the same with or without one.
+    void setAssumptionReport(AssumptionReport* report) { m_report = report; }
 
     const CalcResults& results() const { return m_results; }
     const CalcMessageList& messages() const { return m_messages; }
     CalcStatus status() const { return m_status; }
+    // The attenuation fraction the last alcohol prediction used.
+    double attenuationUsed() const { return m_attenuationUsed; }
     // How the status label and the "Msgs" button show the status.
     CalcStatusLook statusLook() const { return calcStatusLook(m_status); }
 
@@ -83,11 +90,16 @@ private:
 
     // A row's amount, converted to pounds where its unit asks; a zero amount
     // appends the missing-amount message and yields nothing.
-    std::optional<double> amount(const AmountColumns& columns, int row);
+    std::optional<double> amount(const AmountColumns& columns, int row, Figure figure);
     // The row's extract potential in points, or the assumed points with
     // messages 149 and 286 when it is not a valid gravity.
     double potentialPoints(Sheet sheet, int row, int column, const char* kind,
-                           const char* assumedText, double assumedPoints);
+                           const char* assumedText, double assumedPoints,
+                           const char* assumedReason);
+    // Adds an entry to the attached assumption report.
+    void note(Figure figure, std::string text) const;
+    // "US gallons" or "litres".
+    const char* volumeUnit() const;
     bool fermentable(int adjunctRow) const;
     double number(Sheet sheet, int row, int column) const;
     std::string text(Sheet sheet, int row, int column) const;
@@ -103,6 +115,8 @@ private:
     PromptService& m_prompts;
     std::function<void()> m_onModified;
     bool m_displayWarnings = true;
+    AssumptionReport* m_report = nullptr;
+    double m_attenuationUsed = 0.0;
 
     CalcResults m_results;
     CalcMessageList m_messages;

@@ -3,11 +3,22 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
+#include "calc/assumption_report.h"
+#include "calc/hop_utilization.h"
+#include "calc/recipe_calculation.h"
 #include "db_commands.h"
+#include "storage/data_records.h"
 #include "storage/database.h"
+#include "storage/hop_utilization_reader.h"
+#include "storage/ingredient_loader.h"
+#include "storage/recipe_record_fields.h"
+#include "storage/recipe_records.h"
+#include "support/scripted_prompts.h"
 
 using namespace mw;
 
@@ -45,6 +56,77 @@ int count(const QString& path, const QString& sql) {
     storage::Database db;
     db.open(path);
     return db.scalar(sql).toInt();
+}
+
+std::uint64_t bits(double value) {
+    return std::bit_cast<std::uint64_t>(value);
+}
+
+QJsonObject recalcJson(const QString& samples, const QString& data, int batch) {
+    const Run r =
+        run({"recalc", samples, "--batch", QString::number(batch), "--data", data, "--json"});
+    return QJsonDocument::fromJson(r.out.toUtf8()).object();
+}
+
+// A sample recipe recalculated in the calc core, with or without an
+// assumption report attached: the five figures' bits, the messages and the
+// hop rows' texts.
+QStringList classicBits(const QString& samples, const QString& data, int batch, bool recording) {
+    storage::Database dataDb;
+    dataDb.open(data);
+    storage::CRecordSetHopsUtilization records(&dataDb);
+    records.open(storage::OpenType::Table,
+                 storage::OpenOption::ReadOnly | storage::OpenOption::ForwardOnly);
+    calc::HopUtilizationTable table;
+    storage::readUtilizationGrid(records, table);
+
+    storage::Database db;
+    db.open(samples);
+    storage::CRecordSetRecipe recipe(&db);
+    recipe.open();
+    recipe.setCurrentIndex(QStringLiteral("IndexRecipeBatchNo"));
+    if (!recipe.seek(QStringLiteral("="), {batch})) {
+        return {};
+    }
+    storage::LoadedIngredients ingredients = storage::loadIngredients(db, recipe.m_RecipeID);
+    const storage::RecipeRecordFields fields(recipe);
+    test::ScriptedPrompts prompts;
+    calc::RecipeCalculation calculation(fields, ingredients.rows, table, prompts);
+    calc::AssumptionReport report;
+    if (recording) {
+        calculation.setAssumptionReport(&report);
+    }
+    calculation.RecalculateRecipe(false);
+    const calc::CalcResults& r = calculation.results();
+    QStringList out;
+    for (double v : {r.originalGravity, r.totalIbu, r.totalHbu, r.alcohol, r.color}) {
+        out << QString::number(bits(v), 16);
+    }
+    for (const std::string& m : calculation.messages().messages()) {
+        out << QString::fromStdString(m);
+    }
+    for (int row = 1; row <= ingredients.rows.rowCount(calc::Sheet::Hops); ++row) {
+        out << QString::fromStdString(
+            ingredients.rows.cellText(calc::Sheet::Hops, row, calc::HopCol::Ibu) + "/" +
+            ingredients.rows.cellText(calc::Sheet::Hops, row, calc::HopCol::Hbu));
+    }
+    out << QString::number(report.entries().size() > 0);
+    return out;
+}
+
+bool anyEntry(const QJsonArray& explain, const QString& figure, const QStringList& fragments) {
+    for (const QJsonValue& v : explain) {
+        const QJsonObject e = v.toObject();
+        if (e.value(QStringLiteral("figure")).toString() != figure) {
+            continue;
+        }
+        const QString text = e.value(QStringLiteral("text")).toString();
+        if (std::all_of(fragments.begin(), fragments.end(),
+                        [&](const QString& f) { return text.contains(f); })) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -321,6 +403,178 @@ private slots:
                                                    QRegularExpression::escape(cells[1])));
             QVERIFY2(lines.indexOf(line) > 0, qPrintable(text.out));
         }
+    }
+
+    // The classic predictions of every sample recipe, to the last bit, as the
+    // program gave them before the present-day figures and the assumption
+    // report were added beside them.
+    void classicFiguresKeepEveryBit_data() {
+        QTest::addColumn<int>("batch");
+        QTest::addColumn<QList<double>>("figures");  // gravity, IBU, HBU, alcohol, colour
+        QTest::newRow("1") << 1
+                           << QList<double>{0x1.0af4f0d844d01p+0, 0x1.8p+3, 0x1.e666666666666p+2,
+                                            0x1.0f3c21187e7bcp+2, 0x1.6666666666666p+3};
+        QTest::newRow("2") << 2
+                           << QList<double>{0x1.0cdc8754f3776p+0, 0x1.6p+5, 0x1.cccccccccccccp+2,
+                                            0x1.53780346dc5ddp+2, 0x1.13d70a3d70a3dp+3};
+        QTest::newRow("3") << 3
+                           << QList<double>{0x1.0be4a0a51adeep+0, 0.0, 0x1.8p+3,
+                                            0x1.23ad89fb5d1a6p+2, 0x1.2ed53cddd6e05p+5};
+        QTest::newRow("4") << 4
+                           << QList<double>{0x1.0c3aa79bbadc1p+0, 0x1.8p+4, 0x1.4666666666666p+2,
+                                            0x1.0cf6d655e28b4p+2, 0x1.575c28f5c28f6p+4};
+        QTest::newRow("5") << 5
+                           << QList<double>{0x1.0c935ddba4754p+0, 0x1.18p+5, 0x1.0199999999999p+4,
+                                            0x1.409c76d73182ep+2, 0x1.f7dac37dac37dp+1};
+        QTest::newRow("6") << 6
+                           << QList<double>{0x1.1020c49ba5e35p+0, 0x1.f8p+5, 0x1.5333333333334p+4,
+                                            0x1.a9456d5cfaac8p+2, 0x1.3dc28f5c28f5dp+3};
+        QTest::newRow("7") << 7
+                           << QList<double>{0x1.0ca4f440af1cbp+0, 0x1.8p+3, 0x1.1333333333333p+2,
+                                            0x1.4a3fa7b5bc0e4p+2, 0x1.e51eb851eb852p+1};
+        QTest::newRow("8") << 8
+                           << QList<double>{0x1.0a8fd199bb279p+0, 0x1.18p+5, 0x1.4cccccccccccdp+3,
+                                            0x1.15c27b8abada3p+2, 0x1.2d851eb851eb8p+5};
+    }
+    void classicFiguresKeepEveryBit() {
+        QFETCH(int, batch);
+        QFETCH(QList<double>, figures);
+        const QJsonObject o = recalcJson(m_samples, m_data, batch);
+        const char* const keys[] = {"original_gravity", "ibu", "hbu", "alcohol", "color"};
+        for (int i = 0; i < 5; ++i) {
+            const double value = o.value(QLatin1String(keys[i])).toDouble();
+            QVERIFY2(bits(value) == bits(figures[i]), qPrintable(QStringLiteral("%1: %2, was %3")
+                                                                     .arg(QLatin1String(keys[i]))
+                                                                     .arg(value, 0, 'a', 13)
+                                                                     .arg(figures[i], 0, 'a', 13)));
+        }
+        // Recording changes nothing the calculation leaves behind.
+        const QStringList off = classicBits(m_samples, m_data, batch, false);
+        QStringList on = classicBits(m_samples, m_data, batch, true);
+        QCOMPARE(off.last(), QStringLiteral("0"));
+        QCOMPARE(on.last(), QStringLiteral("1"));
+        on.last() = off.last();
+        QCOMPARE(on, off);
+        QCOMPARE(off.first(), QString::number(bits(figures[0]), 16));
+    }
+
+    // Every sample recipe's report covers every figure, each entry naming the
+    // figure it bears on.
+    void recalcExplainsEverySample() {
+        const QStringList figures{"original_gravity", "ibu", "hbu", "alcohol", "color"};
+        for (int batch = 1; batch <= 8; ++batch) {
+            const QJsonArray explain =
+                recalcJson(m_samples, m_data, batch).value(QStringLiteral("explain")).toArray();
+            QSet<QString> covered;
+            for (const QJsonValue& v : explain) {
+                const QJsonObject e = v.toObject();
+                QVERIFY(figures.contains(e.value(QStringLiteral("figure")).toString()));
+                QVERIFY(!e.value(QStringLiteral("text")).toString().isEmpty());
+                covered.insert(e.value(QStringLiteral("figure")).toString());
+            }
+            QCOMPARE(covered.size(), figures.size());
+        }
+    }
+
+    // What the hand-worked batches took for granted (see the figures above).
+    void recalcExplainEntries_data() {
+        QTest::addColumn<int>("batch");
+        QTest::addColumn<QString>("figure");
+        QTest::addColumn<QStringList>("fragments");
+        QTest::newRow("2: batch size")
+            << 2 << "original_gravity" << QStringList{"Batch size 5 US gallons divides"};
+        QTest::newRow("2: efficiency")
+            << 2 << "original_gravity" << QStringList{"System efficiency 80 %"};
+        QTest::newRow("2: 60-minute table entry")
+            << 2 << "ibu"
+            << QStringList{"Hop row 1", "utilization 0.231 at 60 minutes", "1.050",
+                           "group 20 (60 minutes)", "column 2 (1.050)"};
+        QTest::newRow("2: 5 minutes read as the 3-minute group")
+            << 2 << "ibu" << QStringList{"Hop row 3", "utilization 0.029", "group 1 (3 minutes)"};
+        QTest::newRow("2: boil size")
+            << 2 << "ibu" << QStringList{"Hop row 1", "boil size 3.5 US gallons", "written \"26\""};
+        QTest::newRow("2: priming")
+            << 2 << "alcohol" << QStringList{"\"Corn sugar\"", "0.5 % is added"};
+        QTest::newRow("2: crystal colour")
+            << 2 << "color" << QStringList{"Grain row 1: colour 40 x weight 0.5"};
+        QTest::newRow("3: metric kit volume")
+            << 3 << "original_gravity"
+            << QStringList{"kit volume of 18.92706 litres (metric measures)", "/ batch 22"};
+        QTest::newRow("3: kit HBU") << 3 << "hbu" << QStringList{"Kit row 1", "\"6"};
+        QTest::newRow("6: a hop with no boil time")
+            << 6 << "ibu" << QStringList{"Hop row 5", "finishing hop", "keeps its IBU"};
+    }
+    void recalcExplainEntries() {
+        QFETCH(int, batch);
+        QFETCH(QString, figure);
+        QFETCH(QStringList, fragments);
+        const QJsonArray explain =
+            recalcJson(m_samples, m_data, batch).value(QStringLiteral("explain")).toArray();
+        QVERIFY2(anyEntry(explain, figure, fragments), QJsonDocument(explain).toJson().constData());
+    }
+
+    // Batch 2 by the present-day methods, each figure under its method's name.
+    void recalcGivesModernFigures() {
+        const QJsonObject o = recalcJson(m_samples, m_data, 2);
+        const QJsonObject modern = o.value(QStringLiteral("modern")).toObject();
+        const QJsonObject bitterness = modern.value(QStringLiteral("bitterness")).toObject();
+        QCOMPARE(bitterness.value(QStringLiteral("gravity_used")).toString(),
+                 QStringLiteral("boil gravity"));
+        // 1.05024 in 5 gallons is boiled in 3.5.
+        QVERIFY(std::abs(bitterness.value(QStringLiteral("gravity")).toDouble() - 1.07177) < 1e-4);
+        QStringList methods;
+        for (const QJsonValue& m : bitterness.value(QStringLiteral("methods")).toArray()) {
+            methods << m.toObject().value(QStringLiteral("method")).toString();
+            QVERIFY(m.toObject().value(QStringLiteral("ibu")).toDouble() > 20.0);
+        }
+        QCOMPARE(methods, (QStringList{"Tinseth (formula)", "Rager"}));
+        QCOMPARE(bitterness.value(QStringLiteral("hops")).toArray().size(), 3);
+
+        const QJsonObject colour = modern.value(QStringLiteral("color")).toObject();
+        // An English recipe's colour units are its classic colour.
+        QVERIFY(std::abs(colour.value(QStringLiteral("mcu")).toDouble() -
+                         o.value(QStringLiteral("color")).toDouble()) < 1e-9);
+        methods.clear();
+        for (const QJsonValue& m : colour.value(QStringLiteral("methods")).toArray()) {
+            const QJsonObject method = m.toObject();
+            methods << method.value(QStringLiteral("method")).toString();
+            QVERIFY(std::abs(method.value(QStringLiteral("ebc")).toDouble() -
+                             1.97 * method.value(QStringLiteral("srm")).toDouble()) < 1e-9);
+        }
+        QCOMPARE(methods, (QStringList{"Morey", "Daniels", "Mosher"}));
+        QVERIFY(QRegularExpression(QStringLiteral("^#[0-9a-f]{6}$"))
+                    .match(colour.value(QStringLiteral("display_color")).toString())
+                    .hasMatch());
+
+        const QJsonObject alcohol = modern.value(QStringLiteral("alcohol")).toObject();
+        QVERIFY(std::abs(alcohol.value(QStringLiteral("final_gravity")).toDouble() -
+                         (1.0 + 0.05024 * 0.25)) < 1e-4);
+        const QJsonArray abv = alcohol.value(QStringLiteral("methods")).toArray();
+        QCOMPARE(abv.size(), 2);
+        // 37.68 points fermented, without the classic figure's priming bonus.
+        const double simple = abv[0].toObject().value(QStringLiteral("abv")).toDouble();
+        QVERIFY(std::abs(simple - 0.03768 * 131.25) < 0.01);
+        QVERIFY(abv[1].toObject().value(QStringLiteral("abv")).toDouble() > simple);
+        QVERIFY(abv[0].toObject().value(QStringLiteral("abw")).toDouble() < simple);
+    }
+
+    // The plain output prints the present-day figures and the assumptions
+    // after the classic figures, hop rows and messages.
+    void recalcTextEndsWithModernAndAssumptions() {
+        const Run r = run({"recalc", m_samples, "--batch", "2", "--data", m_data});
+        QCOMPARE(r.status, 0);
+        const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const qsizetype modern = lines.indexOf(QStringLiteral("Modern predictions:"));
+        const qsizetype assumptions = lines.indexOf(QStringLiteral("Assumptions:"));
+        QVERIFY(modern > lines.indexOf(QRegularExpression(QStringLiteral("^Hops 3: "))));
+        QVERIFY(assumptions > modern);
+        QVERIFY(lines.indexOf(QRegularExpression(QStringLiteral(
+                    "^  IBU, Rager at the boil gravity 1\\.072: \\d+\\.\\d$"))) > modern);
+        QVERIFY(lines.indexOf(QRegularExpression(QStringLiteral(
+                    "^  Colour, Morey: SRM \\d+\\.\\d\\d, EBC \\d+\\.\\d$"))) > modern);
+        QVERIFY(lines.indexOf(QStringLiteral(
+                    "  [Original gravity] Batch size 5 US gallons divides every contribution.")) >
+                assumptions);
     }
 
     // Every failure is one clear line on stderr and a non-zero status.
