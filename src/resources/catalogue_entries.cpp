@@ -691,6 +691,78 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1318, "%1 (continued)"},
     {1319, "Yes"},
     {1320, "No"},
+    // BeerXML import: the file cannot be opened
+    {1350, "File Error:\nThe BeerXML file %1 could not be opened.\n%2"},
+    // BeerXML import: the file is not well-formed XML (line, reason)
+    {1351, "File Error:\nThe BeerXML file %1 could not be read at line %2: %3.\nNothing was imported."},
+    // BeerXML import: no RECIPE in the file
+    {1352, "File Error:\nThe BeerXML file %1 holds no RECIPE record.\nNothing was imported."},
+    // BeerXML import: a record whose meaning would change if read on (line, reason 1360-1367)
+    {1353,
+     "Data Error:\nThe BeerXML file %1 cannot be imported as it stands (line %2): %3\nNothing was "
+     "imported."},
+    // BeerXML import: the document type declares entities
+    {1354,
+     "File Error:\nThe BeerXML file %1 declares entities of its own (line %2).\nEntity "
+     "declarations are refused, so that no file can make the program expand or fetch text; "
+     "nothing was imported."},
+    // BeerXML export: the file cannot be written
+    {1355, "File Error:\nThe BeerXML file %1 could not be written.\n%2"},
+    // BeerXML import: the outermost element is not a BeerXML list or record
+    {1356,
+     "File Error:\nThe file %1 is not a BeerXML file: its outermost element %2 (line %3) is none "
+     "of RECIPES, HOPS, FERMENTABLES, YEASTS, MISCS, WATERS, STYLES, MASHS or EQUIPMENTS.\nNothing "
+     "was imported."},
+    // BeerXML import: bytes that are not in the declared encoding (line, encoding)
+    {1357,
+     "File Error:\nThe BeerXML file %1 is not written in the %3 encoding it declares: the first "
+     "wrong character is on line %2.\nSave the file as UTF-8, or declare the encoding it is "
+     "written in; nothing was imported."},
+    // BeerXML import: an encoding the program cannot read
+    {1358,
+     "File Error:\nThe BeerXML file %1 declares the encoding %2, which cannot be read.\nSave the "
+     "file as UTF-8; nothing was imported."},
+    // BeerXML export: no recipe has the batch number asked for
+    {1359, "Data Error:\nThere is no recipe with batch number %1 to export."},
+    // BeerXML import: reasons given in message 1353
+    {1360, "%1 has no NAME."},
+    {1361, "%1 has a negative %2 (%3)."},
+    {1362, "%1: the %2 \"%3\" is not a number."},
+    {1363, "%1: the %2 \"%3\" is in a unit that is not understood."},
+    {1364, "%1: the %2 \"%3\" is none of %4."},
+    {1365, "elements are nested more than %1 deep."},
+    // BeerXML import: reasons given in message 1351
+    {1366, "the file ends before its last element is closed"},
+    {1367, "there is no element in it"},
+    // BeerXML import: lines of a recipe's loss report
+    {1370, "%1: not imported"},
+    {1371, "%1 = %2: not imported"},
+    {1372, "%1 = %2: stored as %3"},
+    {1373, "%1: the recipe has no ingredients; imported without any"},
+    {1374,
+     "%1 = %2: not imported; worked out by the program that wrote the file (this program "
+     "predicts %3)"},
+    {1375, "%1 = %2: read as %3 in the standard's unit"},
+    {1376, "%1: not imported (%2)"},
+    {1377,
+     "%1: stored in metric measures; the gravity and bitterness calculations are designed around "
+     "English measures"},
+    {1378, "%1: missing; stored as %2"},
+    {1379, "%1: %2 records outside any recipe; not imported"},
+    // BeerXML import: parts of loss report lines
+    {1380, "boil time %1"},
+    {1381, "the four mash steps are taken"},
+    {1382, "not a date this program reads"},
+    {1383, "a hopped extract; enter its HBU by hand"},
+    {1384, "%1 (a whole number)"},
+    {1385, "part of the name: %1"},
+    // BeerXML import and export: what was done
+    {1386, "%1 recipes imported from %2."},
+    {1387, "%1 recipes exported to %2."},
+    // BeerXML import: why the bitterness the file states differs from the prediction
+    {1388,
+     "%1: this program divides each hop's bitterness by the boil size (%2 litres), where the file's "
+     "figure may rest on the batch size (%3 litres)"},
     // status prompt and tooltip of a command
     {32769, "Change the page layout\nPage Setup"},
     // status prompt and tooltip of the Add record command

@@ -1,0 +1,6 @@
+#include "support/test_registry.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    return mw::test::runAllTests(argc, argv);
+}
