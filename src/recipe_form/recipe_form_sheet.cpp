@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "calc/recipe_calculation.h"
@@ -49,6 +50,7 @@ constexpr int kTipName = 131;
 constexpr int kTipBatch = 195;
 constexpr int kTipProcess = 198;
 constexpr int kTipMeasure = 199;
+constexpr int kTipDisplayOnly = 197;
 constexpr int kSheetCaption = 138;
 constexpr int kMsgFutureVersion = 19;
 constexpr int kWordTarget = 174;
@@ -386,6 +388,7 @@ void CRecipeFormSheet::applyToolTips() {
     tip(m_c.batch, kTipBatch);
     tip(m_c.english->parentWidget(), kTipMeasure);
     tip(m_c.kit->parentWidget(), kTipProcess);
+    tip(m_recipePage->list(), kTipDisplayOnly);
     m_ingredientsPage->setToolTipsShown(m_displayToolTips);
     if (m_mashPage != nullptr) {
         m_mashPage->setHintsActive(m_displayToolTips);

@@ -128,6 +128,7 @@ public:
     bool canLeaveRecipe() override;
     void closeView() override;
     void OnDocumentDestroyed() override;
+    void OnSettingsChanged() override { readSettings(); }
 
     // RecipeGridHost
     qint32 currentRecipeId() const override;

@@ -184,6 +184,9 @@ bool CRecipeLifecycle::canLeave() {
 }
 
 void CRecipeLifecycle::Save() {
+    // A cell edit in progress in the grid (the new row's first text too) is
+    // stored first, inside the transaction the save commits.
+    m_view.settleGrid();
     setModified(false);
     if (!m_adding) {
         if (!Commit()) {

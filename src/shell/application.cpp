@@ -355,7 +355,14 @@ void CMwcalcApp::compactOrRepair(bool repair) {
 
 void CMwcalcApp::showOptions() {
     CMWOptionsSheet sheet(m_settings, m_prompts, m_files, &m_help, m_frame);
-    sheet.exec();
+    if (sheet.exec() != QDialog::Accepted || !m_document) {
+        return;
+    }
+    // The open windows show the new settings at once.
+    const std::vector<storage::DocumentView*> views = m_document->views();
+    for (storage::DocumentView* view : views) {
+        view->OnSettingsChanged();
+    }
 }
 
 void CMwcalcApp::showTipOfTheDay(bool atStartup) {

@@ -122,6 +122,24 @@ QString Database::firstTableName() {
         .toString();
 }
 
+namespace {
+// Whether a statement writes to the file (as opposed to reading it or
+// steering a transaction).
+bool changesData(const QString& sql) {
+    static const QStringList writers{QStringLiteral("INSERT"), QStringLiteral("UPDATE"),
+                                     QStringLiteral("DELETE"), QStringLiteral("REPLACE"),
+                                     QStringLiteral("CREATE"), QStringLiteral("DROP"),
+                                     QStringLiteral("ALTER")};
+    const QString statement = sql.trimmed();
+    for (const QString& writer : writers) {
+        if (statement.startsWith(writer, Qt::CaseInsensitive)) {
+            return true;
+        }
+    }
+    return false;
+}
+}  // namespace
+
 QSqlQuery Database::exec(const QString& sql, std::initializer_list<QVariant> values) {
     return exec(sql, QVariantList(values));
 }
@@ -138,7 +156,24 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& values) {
     for (const QVariant& v : values) {
         query.addBindValue(v);
     }
-    if (!query.exec()) {
+    bool executed = query.exec();
+    if (!executed && m_depth == 1 && !m_wroteInTransaction && changesData(sql) &&
+        DaoException::fromSqlError(query.lastError(), m_path).number() == DaoError::Locked) {
+        // A transaction that has only read sees the file as it was when it
+        // began; another connection's commit since then refuses its first
+        // write. With nothing of its own to lose it starts afresh and tries
+        // once more, so the write meets the file as it is now (and a record
+        // that changed meanwhile is found changed).
+        query.finish();
+        QSqlQuery restart(QSqlDatabase::database(m_connectionName, false));
+        if (restart.exec(QStringLiteral("ROLLBACK")) && restart.exec(QStringLiteral("BEGIN"))) {
+            executed = query.exec();
+        }
+    }
+    if (executed && m_depth > 0 && changesData(sql)) {
+        m_wroteInTransaction = true;
+    }
+    if (!executed) {
         DaoException error = DaoException::fromSqlError(query.lastError(), m_path);
         if (m_readOnly && error.number() == DaoError::ReadOnly) {
             error = DaoException(DaoError::ReadOnly,
@@ -158,6 +193,9 @@ QVariant Database::scalar(const QString& sql, std::initializer_list<QVariant> va
 
 void Database::beginTrans() {
     exec(m_depth == 0 ? QStringLiteral("BEGIN") : QStringLiteral("SAVEPOINT level%1").arg(m_depth));
+    if (m_depth == 0) {
+        m_wroteInTransaction = false;
+    }
     ++m_depth;
 }
 

@@ -75,6 +75,8 @@ private:
     bool m_readOnly = false;
     std::shared_ptr<const int> m_lifetime = std::make_shared<const int>(0);
     int m_depth = 0;
+    // The open transaction has written something (it cannot start afresh).
+    bool m_wroteInTransaction = false;
 };
 
 // A transaction that rolls back unless it is committed.

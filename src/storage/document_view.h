@@ -40,6 +40,8 @@ public:
     virtual void closeView() {}
     // The document is going away; the view must not touch it any more.
     virtual void OnDocumentDestroyed() {}
+    // The program's settings changed (Options, OK): read them again.
+    virtual void OnSettingsChanged() {}
 };
 
 // The main frame's status bar as the document drives it while opening.
