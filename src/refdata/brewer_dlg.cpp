@@ -30,7 +30,9 @@ CBrewerDlg::CBrewerDlg(const ReferenceDialogContext& context, QWidget* parent)
     m_name = lineEdit("BrewerName", this, 40);
     addRow(grid, 0, QStringLiteral("Brewer's &Name:"), m_name);
     m_address = memo("BrewerAddress", this, 3);
+    m_address->setMaximumHeight(m_address->minimumHeight());
     addRow(grid, 1, QStringLiteral("Brewer's &Address:"), m_address);
+    grid->itemAtPosition(1, 0)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* level = new QGroupBox(QStringLiteral("Brewer's Level"), this);
     m_level = radioGroup(level, "BrewerSkill",
                          {QStringLiteral("N&ovice"), QStringLiteral("Advanced No&vice"),

@@ -24,6 +24,7 @@ CGlossaryDlg::CGlossaryDlg(const ReferenceDialogContext& context, QWidget* paren
     addRow(grid, 0, QStringLiteral("&Term or Phrase:"), m_term);
     m_info = memo("GlossaryInfo", this, 8);
     addRow(grid, 1, QStringLiteral("&Info:"), m_info);
+    grid->itemAtPosition(1, 0)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->setColumnStretch(1, 1);
     body()->addLayout(grid);
 }

@@ -61,6 +61,7 @@ CKitsDlg::CKitsDlg(const ReferenceDialogContext& context, QWidget* parent)
     addRow(grid, 5, QStringLiteral("S&tarting Specific Gravity:"), m_startGravity);
     m_description = memo("KitsDescription", this, 4);
     addRow(grid, 6, QStringLiteral("&Description:"), m_description, 3);
+    grid->itemAtPosition(6, 0)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->setColumnStretch(3, 1);
     body()->addLayout(grid);
     limitTyping(m_manufacturer, kManufacturerLength);

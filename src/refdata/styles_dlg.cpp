@@ -53,6 +53,7 @@ CStylesDlg::CStylesDlg(const ReferenceDialogContext& context, QWidget* parent)
     addRow(grid, 3, QStringLiteral("&Type:"), m_type);
     m_comments = memo("StylesComments", this, 4);
     addRow(grid, 4, QStringLiteral("Co&mments:"), m_comments);
+    grid->itemAtPosition(4, 0)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* ranges = new QGroupBox(QStringLiteral("Category Ranges"), this);
     auto* rangeGrid = new QGridLayout(ranges);

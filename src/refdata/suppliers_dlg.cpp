@@ -27,15 +27,20 @@ CSuppliersDlg::CSuppliersDlg(const ReferenceDialogContext& context, QWidget* par
     auto* grid = new QGridLayout;
     m_name = lineEdit("SuppliersName", this, 40);
     addRow(grid, 0, QStringLiteral("Supplier's &Name:"), m_name, 2);
-    m_address = memo("SuppliersAddress", this, 2);
+    m_address = memo("SuppliersAddress", this, 3);
+    // An address is a few lines; the notes take the room that is left.
+    m_address->setMaximumHeight(m_address->minimumHeight());
     addRow(grid, 1, QStringLiteral("Supplier's &Address:"), m_address, 2);
-    m_info = memo("SuppliersInfo", this, 4);
+    m_info = memo("SuppliersInfo", this, 5);
     addRow(grid, 2, QStringLiteral("&Info:"), m_info, 2);
-    m_email = lineEdit("SuppliersEMail", this, 40);
+    for (int row : {1, 2}) {
+        grid->itemAtPosition(row, 0)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    m_email = lineEdit("SuppliersEMail", this, 50);
     addRow(grid, 3, QStringLiteral("&E-Mail Address:"), m_email);
     m_sendMessage = new QPushButton(QStringLiteral("Send &Message"), this);
     grid->addWidget(m_sendMessage, 3, 2);
-    m_web = lineEdit("SuppliersInternet", this, 40);
+    m_web = lineEdit("SuppliersInternet", this, 50);
     addRow(grid, 4, QStringLiteral("Internet &Web Site:"), m_web);
     m_visitWebSite = new QPushButton(QStringLiteral("&Visit Web Site"), this);
     grid->addWidget(m_visitWebSite, 4, 2);

@@ -32,6 +32,7 @@ CWaterDlg::CWaterDlg(const ReferenceDialogContext& context, QWidget* parent)
     grid->addWidget(hardness, 1, 0, 1, 2);
     m_info = memo("WaterInfo", this, 6);
     addRow(grid, 2, QStringLiteral("&Info:"), m_info);
+    grid->itemAtPosition(2, 0)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->setColumnStretch(1, 1);
     body()->addLayout(grid);
 }
