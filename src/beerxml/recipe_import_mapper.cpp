@@ -24,6 +24,10 @@ struct Context {
     QString filePath;
     QStringList* report = nullptr;
     bool metric = false;
+    // Written by this program: the fields it fills with stand-in values
+    // (a grain temperature, final gravity ranges, a misc's use) carry
+    // nothing to report.
+    bool ownFile = false;
 
     void line(int message, const QStringList& args) const {
         report->append(catalogueText(message, args));
@@ -355,6 +359,11 @@ void mapFermentable(RecordReader& r, RecipeData& data, const Context& c) {
 
 void mapMisc(RecordReader& r, RecipeData& data, const Context& c) {
     const QString name = r.text(QStringLiteral("NAME"));
+    if (c.ownFile) {
+        r.consume(QStringLiteral("TYPE"));
+        r.consume(QStringLiteral("USE"));
+        r.consume(QStringLiteral("TIME"));
+    }
     const QString isWeightText = r.text(QStringLiteral("AMOUNT_IS_WEIGHT")).toLower();
     const bool isWeight =
         isWeightText == QLatin1String("true") || isWeightText == QLatin1String("1");
@@ -388,7 +397,10 @@ void mapHop(RecordReader& r, RecipeData& data, const Context& c) {
     if (use == QLatin1String("boil") || use.isEmpty() || use == QLatin1String("firstwort")) {
         minutes = time.value_or(0.0);
         const double rounded = std::round(minutes);
-        if (use == QLatin1String("firstwort") || use.isEmpty()) {
+        if (use.isEmpty()) {
+            c.line(bxmsg::Missing, {r.fieldPath(QStringLiteral("USE")),
+                                    catalogueText(bxmsg::BoilTime, {numberText(rounded)})});
+        } else if (use == QLatin1String("firstwort")) {
             c.line(bxmsg::StoredAs, {r.fieldPath(QStringLiteral("USE")), useText,
                                      catalogueText(bxmsg::BoilTime, {numberText(rounded)})});
         } else if (rounded != minutes) {
@@ -398,8 +410,11 @@ void mapHop(RecordReader& r, RecipeData& data, const Context& c) {
         minutes = rounded;
     } else if (use == QLatin1String("aroma") || use == QLatin1String("dryhop") ||
                use == QLatin1String("mash")) {
-        c.line(bxmsg::StoredAs, {r.fieldPath(QStringLiteral("USE")), useText,
-                                 catalogueText(bxmsg::BoilTime, {QStringLiteral("0")})});
+        const bool ownAroma = c.ownFile && use == QLatin1String("aroma") && time.value_or(0) == 0;
+        if (!ownAroma) {
+            c.line(bxmsg::StoredAs, {r.fieldPath(QStringLiteral("USE")), useText,
+                                     catalogueText(bxmsg::BoilTime, {QStringLiteral("0")})});
+        }
         if (time && *time != 0.0) {
             c.line(bxmsg::ValueNotImported,
                    {r.fieldPath(QStringLiteral("TIME")), numberText(*time)});
@@ -497,6 +512,9 @@ void mapStyle(RecordReader& r, QVariantHash& recipe) {
 // steps placed before it.
 void mapMash(RecordReader& mash, QVariantHash& recipe, const Context& c) {
     mash.consume(QStringLiteral("NAME"));
+    if (c.ownFile) {
+        mash.consume(QStringLiteral("GRAIN_TEMP"));
+    }
     if (const auto t = mash.number(QStringLiteral("SPARGE_TEMP"), Quantity::Temperature, true)) {
         recipe.insert(QStringLiteral("RecipeSpargeTemp"), degrees(*t, c.metric));
     }
@@ -626,7 +644,8 @@ RecipeData RecipeImportMapper::map(const XmlRecord& record, QStringList* report)
         measureField != nullptr &&
         measureField->text.compare(QLatin1String("Metric"), Qt::CaseInsensitive) == 0;
     Context c{m_filePath, report,
-              m_measures == Measures::Metric || (m_measures == Measures::FromFile && fileMetric)};
+              m_measures == Measures::Metric || (m_measures == Measures::FromFile && fileMetric),
+              record.child(QStringLiteral("MALTWISE_PROCESS")) != nullptr};
     RecordReader r(record, path, c);
     r.consume(QStringLiteral("NAME"));
     r.consume(QStringLiteral("VERSION"));
@@ -748,6 +767,11 @@ RecipeData RecipeImportMapper::map(const XmlRecord& record, QStringList* report)
     if (const XmlRecord* style = record.child(QStringLiteral("STYLE"))) {
         RecordReader s(*style, path + QStringLiteral(" / STYLE"), c);
         s.consume(QStringLiteral("VERSION"));
+        if (c.ownFile) {
+            s.consume(QStringLiteral("TYPE"));
+            s.consume(QStringLiteral("FG_MIN"));
+            s.consume(QStringLiteral("FG_MAX"));
+        }
         mapStyle(s, v);
         s.reportRest();
     }

@@ -186,6 +186,16 @@ private slots:
         target.open(fresh);
         const beerxml::ImportResult result = beerxml::importBeerXml(target, m_exported);
         QCOMPARE(result.recipes.size(), std::size_t(8));
+        // Nothing was lost on the way; the metric sample keeps its measures.
+        for (const beerxml::ImportedRecipe& r : result.recipes) {
+            const QStringList expected =
+                r.batchNumber == 3
+                    ? QStringList{"RECIPE 'Velvet Sweet Stout': stored in metric measures; the "
+                                  "gravity and bitterness calculations are designed around English "
+                                  "measures"}
+                    : QStringList{};
+            QCOMPARE(r.report, expected);
+        }
         storage::Database source;
         source.open(m_samples);
         for (int batch = 1; batch <= 8; ++batch) {
