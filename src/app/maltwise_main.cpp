@@ -10,6 +10,7 @@
 
 #include "calculator_commands.h"
 #include "recipe_form/recipe_form_factory.h"
+#include "recipe_form/recipe_form_sheet.h"
 #include "resources/message_catalogue.h"
 #include "screenshots.h"
 #include "shell/application.h"
@@ -17,6 +18,7 @@
 #include "shell/help_viewer.h"
 #include "shell/qt_prompt_service.h"
 #include "storage/settings.h"
+#include "views/target_style_windows.h"
 
 namespace {
 
@@ -65,7 +67,10 @@ int main(int argc, char** argv) {
         settings, prompts, help, files,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     mw::app::registerCalculators(maltwise, settings, prompts, help);
-    mw::recipe_form::installRecipeForm(maltwise, settings, prompts, &help);
+    mw::recipe_form::installRecipeForm(
+        maltwise, settings, prompts, &help, [&](mw::recipe_form::CRecipeFormSheet& form) {
+            mw::views::attachTargetStyleWindows(form, {settings, prompts, &help});
+        });
     if (!maltwise.InitInstance(arguments)) {
         return 1;
     }

@@ -7,12 +7,16 @@
 namespace mw::recipe_form {
 
 void installRecipeForm(shell::CMwcalcApp& app, storage::Settings& settings, PromptService& prompts,
-                       HelpService* help) {
-    app.setRecipeFormFactory(
-        [&settings, &prompts, help](storage::CMwcalcDoc& document, shell::CMainFrame& frame) {
-            return new CRecipeFormSheet(
-                document, {settings, prompts, help, &frame.commands(), frame.infoStatusBar()});
-        });
+                       HelpService* help, RecipeFormDecorator decorate) {
+    app.setRecipeFormFactory([&settings, &prompts, help, decorate = std::move(decorate)](
+                                 storage::CMwcalcDoc& document, shell::CMainFrame& frame) {
+        auto* form = new CRecipeFormSheet(
+            document, {settings, prompts, help, &frame.commands(), frame.infoStatusBar()});
+        if (decorate) {
+            decorate(*form);
+        }
+        return form;
+    });
 }
 
 }  // namespace mw::recipe_form

@@ -666,6 +666,12 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1155, "Scroll Lock %1"},
     {1156, "on"},
     {1157, "off"},
+    // target style: the style chosen in the tree (or kept on OK) is not in the data database
+    {1220, "Seek failed on %1, %2.  Contact Wortline."},
+    // caption of the target style window; also its help topic
+    {1221, "Target Style"},
+    // caption of the calculation messages window; also its help topic
+    {1222, "Calculation Messages"},
     // reports: a report that could not be opened, and output that could not start
     {1300, "Error opening report.\n%1"},
     {1301, "%1\nError code = %2"},
