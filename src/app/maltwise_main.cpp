@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "calculator_commands.h"
+#include "refdata_commands.h"
 #include "recipe_form/recipe_form_factory.h"
 #include "recipe_form/recipe_form_sheet.h"
 #include "resources/message_catalogue.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
         settings, prompts, help, files,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     mw::app::registerCalculators(maltwise, settings, prompts, help);
+    mw::app::registerReferenceData(maltwise, settings, prompts, help);
     mw::recipe_form::installRecipeForm(
         maltwise, settings, prompts, &help, [&](mw::recipe_form::CRecipeFormSheet& form) {
             mw::views::attachTargetStyleWindows(form, {settings, prompts, &help});

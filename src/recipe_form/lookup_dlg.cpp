@@ -114,6 +114,17 @@ CLookupDlg::CLookupDlg(storage::Settings& settings, PromptService& prompts, Help
     resize(dialogUnitsToPixels(font(), kWidthDialogUnits, kHeightDialogUnits));
 }
 
+namespace {
+CLookupDlg::TableAdder& tableAdder() {
+    static CLookupDlg::TableAdder adder;
+    return adder;
+}
+}  // namespace
+
+void CLookupDlg::setTableAdder(TableAdder adder) {
+    tableAdder() = std::move(adder);
+}
+
 CLookupDlg::~CLookupDlg() = default;
 
 QStringList CLookupDlg::headings() const {
@@ -194,7 +205,9 @@ bool CLookupDlg::fillList() {
         m_recordset->setCurrentIndex(indexName());
         for (m_recordset->moveFirst(); !m_recordset->isEOF(); m_recordset->moveNext()) {
             if (listsCurrentRecord()) {
-                m_list->addTopLevelItem(new CLookupItem(rowTexts(), numericColumns()));
+                auto* item = new CLookupItem(rowTexts(), numericColumns());
+                item->setRecordId(m_recordset->bookmark());
+                m_list->addTopLevelItem(item);
             }
         }
     } catch (const storage::DaoException& error) {
@@ -320,11 +333,19 @@ void CLookupDlg::OnInfo() {
 }
 
 void CLookupDlg::OnAdd() {
-    if (!m_addHandler) {
-        m_prompts.show(kMsgPlanned, PromptIcon::Information);
-        return;
+    qint64 added = 0;
+    if (m_addHandler) {
+        m_addHandler(this);
+    } else {
+        const std::optional<qint64> id =
+            tableAdder() ? tableAdder()(m_recordset ? m_recordset->sourceName() : QString(), this)
+                         : std::nullopt;
+        if (!id) {
+            m_prompts.show(kMsgPlanned, PromptIcon::Information);
+            return;
+        }
+        added = *id;
     }
-    m_addHandler(this);
     // Read the table again, so that a record just added is listed.
     m_recordset.reset();
     clearChoice();
@@ -332,7 +353,22 @@ void CLookupDlg::OnAdd() {
         reject();
         return;
     }
+    selectRecord(added);
     m_list->setFocus();
+}
+
+void CLookupDlg::selectRecord(qint64 id) {
+    if (id == 0) {
+        return;
+    }
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        auto* item = static_cast<CLookupItem*>(m_list->topLevelItem(i));
+        if (item->recordId() == id) {
+            m_list->setCurrentItem(item);
+            m_list->scrollToItem(item);
+            return;
+        }
+    }
 }
 
 void CLookupDlg::OnHelp() {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,13 @@ public:
     // Runs the reference table's Add/Change dialog; afterwards the list is read
     // again, so a record just added shows up.
     using AddHandler = std::function<void(QWidget* parent)>;
+    // Runs the Add/Change dialog of a reference table ("Hops", "Grains", ...)
+    // and answers the identifier of the record last added in it (0: none), or
+    // nothing when the program has no such dialog. The program sets it once;
+    // a lookup without its own AddHandler uses it, and afterwards selects the
+    // record added.
+    using TableAdder = std::function<std::optional<qint64>(const QString& table, QWidget* parent)>;
+    static void setTableAdder(TableAdder adder);
 
     static constexpr int kHelpContext = 181;
 
@@ -128,6 +136,8 @@ private:
     // reported and closes the dialog with Cancel.
     Found seekSelected();
     void reportSeekFailure();
+    // Makes the row of the record with this identifier the selected one.
+    void selectRecord(qint64 id);
 
     storage::Settings& m_settings;
     PromptService& m_prompts;

@@ -15,12 +15,16 @@ public:
     CLookupItem(const QStringList& texts, unsigned numericColumns, int fixedPosition = -1);
 
     bool isFixed() const { return m_fixedPosition >= 0; }
+    // The identifier of the row's record (0 for a fixed row).
+    qint64 recordId() const { return m_recordId; }
+    void setRecordId(qint64 id) { m_recordId = id; }
 
     bool operator<(const QTreeWidgetItem& other) const override;
 
 private:
     unsigned m_numericColumns;
     int m_fixedPosition;
+    qint64 m_recordId = 0;
 };
 
 }  // namespace mw::recipe_form

@@ -672,6 +672,19 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1221, "Target Style"},
     // caption of the calculation messages window; also its help topic
     {1222, "Calculation Messages"},
+    // reference-data dialogs: a dialog that does not supply its own Refresh (followed by 263)
+    {1240, "CAddChgDAO::OnRecordRefresh; DAO logic error"},
+    // reference-data dialogs: the private workspace could not be made
+    {1241, "Error in CAddChgDAO::GetNewWorkspace, CDocument::GetNewWorkspace failed"},
+    // reference-data dialogs: status prompts and names of the toolbar buttons
+    {1242, "Go to the first record\nFirst Record"},
+    {1243, "Go to the previous record\nPrevious Record"},
+    {1244, "Go to the next record\nNext Record"},
+    {1245, "Go to the last record\nLast Record"},
+    {1246, "Start a new record\nAdd Record"},
+    {1247, "Discard the changes to this record\nRefresh"},
+    {1248, "Delete this record\nDelete Record"},
+    {1249, "Find a record\nFind"},
     // reports: a report that could not be opened, and output that could not start
     {1300, "Error opening report.\n%1"},
     {1301, "%1\nError code = %2"},
