@@ -35,59 +35,53 @@ class TestEveryDialog : public QObject {
         // Other fields a new record needs before it passes the checks.
         QTest::addColumn<QStringList>("others");
         QTest::addColumn<QString>("firstField");
+        // What a new record shows ("Column=text"; a radio group shows the chosen index).
+        QTest::addColumn<QStringList>("defaults");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("keyFormat");
 
-        // A name with quotes and letters beyond ASCII, to be stored as typed.
-        QTest::newRow("hops") << QStringLiteral("Hops")
-                              << QStringList{QStringLiteral("HopsName=Mittelfrüh \"Jim's\""),
-                                             QStringLiteral("HopsAlpha=4.5")}
-                              << QStringList{QStringLiteral("HopsAlphaLo=3.5"),
-                                             QStringLiteral("HopsAlphaHi=5.5")}
-                              << QStringLiteral("HopsName") << QStringLiteral("Hops")
-                              << QStringLiteral("{HopsName}, {HopsAlpha}%");
-
-        // Kits, styles, water, glossary, suppliers and the brewer.
-        QTest::newRow("kits") << QStringLiteral("Kits")
-                              << QStringList{QStringLiteral("KitsManuf=Fässler \"Keller\" Kits"),
-                                             QStringLiteral("KitsStyle=Märzen d'Or")}
-                              << QStringList{QStringLiteral("KitsHBU=7.5"),
-                                             QStringLiteral("KitsUnits=1"),
-                                             QStringLiteral("KitsStartSPGrav=1.032")}
-                              << QStringLiteral("KitsManuf") << QStringLiteral("Kit")
-                              << QStringLiteral("{KitsManuf}, {KitsStyle}");
-        QTest::newRow("styles")
-            << QStringLiteral("Styles")
-            << QStringList{QStringLiteral("StylesName=Gose \"Leipziger\" Art"),
-                           QStringLiteral("StylesCategory=Historische Biere ÄÖÜ")}
-            << QStringList{QStringLiteral("StylesSubcategory=27A"),
-                           QStringLiteral("StylesType=Hybrid Beers"),
-                           QStringLiteral("StylesGravityLo=1.036"),
-                           QStringLiteral("StylesGravityHi=1.056")}
-            << QStringLiteral("StylesName") << QStringLiteral("Style")
-            << QStringLiteral("{StylesName}, {StylesCategory}, {StylesSubcategory}");
-        QTest::newRow("water") << QStringLiteral("Water")
-                               << QStringList{QStringLiteral("WaterType=Brünn \"Soft\" 'Well'")}
-                               << QStringList{QStringLiteral("WaterHardness=2")}
-                               << QStringLiteral("WaterType") << QStringLiteral("Water")
-                               << QStringLiteral("{WaterType}");
-        QTest::newRow("glossary")
-            << QStringLiteral("Glossary")
-            << QStringList{QStringLiteral("GlossaryTerm=Böckchen \"kleiner Bock\"")}
-            << QStringList{QStringLiteral("GlossaryInfo=A small, strong lager's cousin.")}
-            << QStringLiteral("GlossaryTerm") << QStringLiteral("Glossary")
-            << QStringLiteral("{GlossaryTerm}");
-        QTest::newRow("suppliers")
-            << QStringLiteral("Suppliers")
-            << QStringList{QStringLiteral("SuppliersName=Bräuhaus \"Hopfen\" & Co.")}
-            << QStringList{QStringLiteral("SuppliersEMail=shop@brauhaus.example.com")}
-            << QStringLiteral("SuppliersName") << QStringLiteral("Supplier")
-            << QStringLiteral("{SuppliersName}");
-        QTest::newRow("brewer") << QStringLiteral("Brewer")
-                                << QStringList{QStringLiteral("BrewerName=Anna Ölberg \"AJ\"")}
-                                << QStringList{QStringLiteral("BrewerSkill=3")}
-                                << QStringLiteral("BrewerName") << QStringLiteral("Brewer")
-                                << QStringLiteral("{BrewerName}");
+        // Names with quotes and letters beyond ASCII, stored as typed.
+        QTest::newRow("hops")
+            << QStringLiteral("Hops")
+            << QStringList{QStringLiteral("HopsName=Mittelfrüh \"Jim's\""),
+                           QStringLiteral("HopsAlpha=4.5")}
+            << QStringList{QStringLiteral("HopsAlphaLo=3.5"), QStringLiteral("HopsAlphaHi=5.5")}
+            << QStringLiteral("HopsName")
+            << QStringList{QStringLiteral("HopsAlpha=1.0"), QStringLiteral("HopsAlphaLo=1.0"),
+                           QStringLiteral("HopsAlphaHi=1.0"), QStringLiteral("HopsStability=2"),
+                           QStringLiteral("HopsOrigin=")}
+            << QStringLiteral("Hops") << QStringLiteral("{HopsName}, {HopsAlpha}%");
+        QTest::newRow("grains")
+            << QStringLiteral("Grains")
+            << QStringList{QStringLiteral("GrainsCategory=Crystal, Caramel, Carastan Malts"),
+                           QStringLiteral("GrainsName=Crème \"Caramünch\" 60")}
+            << QStringList{} << QStringLiteral("GrainsManuf")
+            << QStringList{QStringLiteral("GrainsCategory="), QStringLiteral("GrainsColor=")}
+            << QStringLiteral("Grain") << QStringLiteral("{GrainsName}");
+        QTest::newRow("extracts") << QStringLiteral("Extracts")
+                                  << QStringList{QStringLiteral("ExtractsManuf=Bräu & Söhne"),
+                                                 QStringLiteral("ExtractsName=\"Extra\" Light")}
+                                  << QStringList{} << QStringLiteral("ExtractsManuf")
+                                  << QStringList{QStringLiteral("ExtractsHopped=0"),
+                                                 QStringLiteral("ExtractsForm="),
+                                                 QStringLiteral("ExtractsUnits=")}
+                                  << QStringLiteral("Malt Extract")
+                                  << QStringLiteral("{ExtractsName}");
+        QTest::newRow("yeast") << QStringLiteral("Yeast")
+                               << QStringList{QStringLiteral("YeastManuf=Levure d'Île"),
+                                              QStringLiteral("YeastStrain=Saison «Dupont»")}
+                               << QStringList{} << QStringLiteral("YeastManuf")
+                               << QStringList{QStringLiteral("YeastType=0"),
+                                              QStringLiteral("YeastForm=0"),
+                                              QStringLiteral("YeastAttenuation=")}
+                               << QStringLiteral("Yeast") << QStringLiteral("{YeastStrain}");
+        QTest::newRow("adjuncts") << QStringLiteral("Adjuncts")
+                                  << QStringList{QStringLiteral(
+                                         "AdjunctsName=Candi sugar \"D-180\", Belgian")}
+                                  << QStringList{} << QStringLiteral("AdjunctsName")
+                                  << QStringList{QStringLiteral("AdjunctsFermentable=0"),
+                                                 QStringLiteral("AdjunctsPriming=0")}
+                                  << QStringLiteral("Adjuncts") << QStringLiteral("{AdjunctsName}");
     }
 
     static std::pair<QString, QString> split(const QString& assignment) {
@@ -116,12 +110,26 @@ private slots:
         QFETCH(QStringList, required);
         QFETCH(QStringList, others);
         QFETCH(QString, firstField);
+        QFETCH(QStringList, defaults);
         auto dialog = f.open(table);
         QVERIFY(dialog);
         const long before = rowsIn(table);
         keys::add(dialog.get());
         QVERIFY(dialog->isAdding());
+        QVERIFY(!dialog->isDirty());
         QCOMPARE(focused(), firstField);
+        // Required fields without a default start empty.
+        QMap<QString, QString> expected;
+        for (const QString& assignment : required) {
+            expected.insert(split(assignment).first, QString());
+        }
+        for (const QString& assignment : defaults) {
+            const auto [column, value] = split(assignment);
+            expected.insert(column, value);
+        }
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+            QCOMPARE(shown(dialog.get(), it.key()), it.value());
+        }
         QVERIFY(f.prompts.shown().empty());
         for (const QString& assignment : required + others) {
             const auto [column, value] = split(assignment);
