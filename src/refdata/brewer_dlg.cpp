@@ -1,5 +1,6 @@
 #include "refdata/brewer_dlg.h"
 
+#include <QAbstractButton>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -38,6 +39,10 @@ CBrewerDlg::CBrewerDlg(const ReferenceDialogContext& context, QWidget* parent)
                          {QStringLiteral("N&ovice"), QStringLiteral("Advanced No&vice"),
                           QStringLiteral("&Experienced"), QStringLiteral("Advanced Ex&perienced")},
                          true);
+    // Each button as wide as its text, so a click beside the text is not taken for it.
+    for (QAbstractButton* button : m_level) {
+        level->layout()->setAlignment(button, Qt::AlignLeft);
+    }
     grid->addWidget(level, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     body()->addLayout(grid);

@@ -685,6 +685,10 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1247, "Discard the changes to this record\nRefresh"},
     {1248, "Delete this record\nDelete Record"},
     {1249, "Find a record\nFind"},
+    // brewer dialog: deleting the only brewer the table holds
+    {1270, "Should delete of last brewer be allowed?"},
+    // kit dialog: a manufacturer or style longer than the kit table keeps
+    {1271, "Data Error:\nThe %1 may hold at most %2 characters (it has %3)."},
     // reports: a report that could not be opened, and output that could not start
     {1300, "Error opening report.\n%1"},
     {1301, "%1\nError code = %2"},
