@@ -5,13 +5,7 @@
 #include "refdata/extracts_dlg.h"
 #include "refdata/glossary_dlg.h"
 #include "refdata/grains_dlg.h"
-#include "refdata/brewer_dlg.h"
-#include "refdata/glossary_dlg.h"
 #include "refdata/hops_dlg.h"
-#include "refdata/kits_dlg.h"
-#include "refdata/styles_dlg.h"
-#include "refdata/suppliers_dlg.h"
-#include "refdata/water_dlg.h"
 #include "refdata/kits_dlg.h"
 #include "refdata/styles_dlg.h"
 #include "refdata/suppliers_dlg.h"
@@ -38,13 +32,7 @@ const std::vector<ReferenceDialogKind>& referenceDialogKinds() {
         {QStringLiteral("Kits"), DataKit, make<CKitsDlg>},
         {QStringLiteral("Extracts"), DataExtract, make<CExtractsDlg>},
         {QStringLiteral("Grains"), DataGrain, make<CGrainsDlg>},
-        {QStringLiteral("Styles"), DataStyle, make<CStylesDlg>},
-        {QStringLiteral("Kits"), DataKit, make<CKitsDlg>},
         {QStringLiteral("Hops"), DataHop, make<CHopsDlg>},
-        {QStringLiteral("Water"), DataWater, make<CWaterDlg>},
-        {QStringLiteral("Glossary"), DataGlossary, make<CGlossaryDlg>},
-        {QStringLiteral("Suppliers"), DataSupplier, make<CSuppliersDlg>},
-        {QStringLiteral("Brewer"), BrewerInfo, make<CBrewerDlg>},
         {QStringLiteral("Yeast"), DataYeast, make<CYeastDlg>},
         {QStringLiteral("Water"), DataWater, make<CWaterDlg>},
         {QStringLiteral("Adjuncts"), DataAdjunct, make<CAdjunctsDlg>},
