@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
@@ -18,6 +19,7 @@
 #include "calculators/bitterness_calc_dlg.h"
 #include "calculators/converter_dlg.h"
 #include "calculators/og_calc_dlg.h"
+#include "grid/gw_grid_ctrl.h"
 #include "recipe_form/competition_results_dlg.h"
 #include "recipe_form/ingredient_lookups.h"
 #include "recipe_form/recipe_form_factory.h"
@@ -186,12 +188,23 @@ bool visitRecipeForm(shell::CMwcalcApp& app, PromptService& prompts, const Windo
                                      .replace(QLatin1Char(' '), QLatin1Char('-'));
             ok &= visit(*grid, visitor, QStringLiteral("grid-") + name);
         }
+        // Its "Recipe Ingredients" menu, opened on a hop row.
+        grid->setCurrentIndex(static_cast<int>(calc::Sheet::Hops));
+        grid->sheetGrid(calc::Sheet::Hops)->setCurrentCell(0, 0);
+        grid->OnShowMenu();
+        ok &= visit(*grid->contextMenu(), visitor, QStringLiteral("grid-context-menu"));
+        grid->contextMenu()->hide();
         grid->setCurrentIndex(0);
     } else {
         std::printf("FAILED ingredients grid\n");
         ok = false;
     }
     pages->setCurrentIndex(0);
+
+    // The form's own menu, as the right mouse button opens it.
+    form->contextMenu()->popup(form->mapToGlobal(QPoint(40, 40)));
+    ok &= visit(*form->contextMenu(), visitor, QStringLiteral("recipe-form-context-menu"));
+    form->contextMenu()->hide();
 
     recipe_form::CCompetitionResultsDlg results(form->record(), prompts, frame);
     ok &= visit(results, visitor, QStringLiteral("competition-results"));
