@@ -396,18 +396,16 @@ void mapHop(RecordReader& r, RecipeData& data, const Context& c) {
     double minutes = 0.0;
     if (use == QLatin1String("boil") || use.isEmpty() || use == QLatin1String("firstwort")) {
         minutes = time.value_or(0.0);
-        const double rounded = std::round(minutes);
+        // Kept as written; the bitterness reads whole minutes of it, as it
+        // does of a time typed on the form.
+        minutes = roundTo(minutes, 4);
         if (use.isEmpty()) {
             c.line(bxmsg::Missing, {r.fieldPath(QStringLiteral("USE")),
-                                    catalogueText(bxmsg::BoilTime, {numberText(rounded)})});
+                                    catalogueText(bxmsg::BoilTime, {numberText(minutes)})});
         } else if (use == QLatin1String("firstwort")) {
             c.line(bxmsg::StoredAs, {r.fieldPath(QStringLiteral("USE")), useText,
-                                     catalogueText(bxmsg::BoilTime, {numberText(rounded)})});
-        } else if (rounded != minutes) {
-            c.line(bxmsg::StoredAs, {r.fieldPath(QStringLiteral("TIME")), numberText(minutes),
-                                     catalogueText(bxmsg::BoilTime, {numberText(rounded)})});
+                                     catalogueText(bxmsg::BoilTime, {numberText(minutes)})});
         }
-        minutes = rounded;
     } else if (use == QLatin1String("aroma") || use == QLatin1String("dryhop") ||
                use == QLatin1String("mash")) {
         const bool ownAroma = c.ownFile && use == QLatin1String("aroma") && time.value_or(0) == 0;

@@ -2,12 +2,14 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <cmath>
+#include <cstdio>
 #include <map>
 
 #include "beerxml/beerxml_error.h"
 #include "beerxml/beerxml_export.h"
 #include "beerxml/beerxml_import.h"
 #include "beerxml_fixture.h"
+#include "db_commands.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -250,6 +252,39 @@ private slots:
             QVERIFY(e.text().contains("batch number 99"));
         }
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("none.xml"))));
+    }
+
+    // The command line: one batch, every batch, and calls it refuses.
+    void exportCommand() {
+        const auto run = [](const QStringList& args, QString* err) {
+            std::FILE* o = std::tmpfile();
+            std::FILE* e = std::tmpfile();
+            const int status = app::runDbCommand(args, o, e);
+            std::rewind(e);
+            char buffer[4096] = {};
+            const std::size_t n = std::fread(buffer, 1, sizeof buffer - 1, e);
+            *err = QString::fromUtf8(buffer, static_cast<qsizetype>(n));
+            std::fclose(o);
+            std::fclose(e);
+            return status;
+        };
+        QString err;
+        const QString out = m_dir.filePath(QStringLiteral("cmd.xml"));
+        QCOMPARE(run({"export-beerxml", m_samples, "--batch", "6", out}, &err), 0);
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("<NAME>Ridgeline IPA</NAME>"));
+        QCOMPARE(run({"export-beerxml", m_samples, "--all", out}, &err), 0);
+        QCOMPARE(run({"export-beerxml", m_samples, out}, &err), 2);
+        QVERIFY(err.contains("usage"));
+        QCOMPARE(run({"export-beerxml", m_samples, "--all", "--batch", "2", out}, &err), 2);
+        QCOMPARE(run({"export-beerxml", m_samples, "--batch", "42", out}, &err), 1);
+        QVERIFY2(err.contains("There is no recipe with batch number 42 to export."),
+                 qPrintable(err));
+        QCOMPARE(run({"export-beerxml", m_samples, "--all", m_dir.filePath("no/such/folder/x.xml")},
+                     &err),
+                 1);
+        QVERIFY2(err.contains("could not be written"), qPrintable(err));
     }
 };
 
