@@ -13,8 +13,11 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cstdio>
 
+#include "calc/recipe_calculation.h"
+#include "calc/sheets.h"
 #include "calculators/alcohol_calc_dlg.h"
 #include "calculators/bitterness_calc_dlg.h"
 #include "calculators/converter_dlg.h"
@@ -39,6 +42,10 @@
 #include "storage/recipe_document.h"
 #include "storage/recipe_records.h"
 #include "storage/settings.h"
+#include "views/calc_messages_dlg.h"
+#include "views/style_tree.h"
+#include "views/target_style_dlg.h"
+#include "views/target_style_windows.h"
 
 namespace mw::app {
 
@@ -212,6 +219,55 @@ bool visitRecipeForm(shell::CMwcalcApp& app, PromptService& prompts, const Windo
     return ok;
 }
 
+// The Target Style window on the sample American IPA with the English IPA
+// chosen (its bitterness above that style's), and the Calculation Messages
+// window after a recalculation of the IPA with a mistyped yeast attenuation
+// and grain colour (put back afterwards).
+bool visitTargetStyle(shell::CMwcalcApp& app, storage::Settings& settings, PromptService& prompts,
+                      HelpService& help, const WindowVisitor& visitor) {
+    shell::CMainFrame* frame = app.mainFrame();
+    QMdiSubWindow* sub = frame->mdiArea()->activeSubWindow();
+    auto* form = qobject_cast<recipe_form::CRecipeFormSheet*>(sub ? sub->widget() : nullptr);
+    if (form == nullptr) {
+        std::printf("FAILED target style\n");
+        return false;
+    }
+    app.document()->GoToBatch(nullptr, 6);
+    bool ok = true;
+    form->RecalculateRecipe(false);
+    {
+        views::CTargetStyleDlg dlg({settings, prompts, &help}, frame);
+        views::setUpFromRecipe(dlg, *form);
+        dlg.OnInitDialog();
+        const views::StyleSelection chosen{QStringLiteral("English IPA"),
+                                           QStringLiteral("Pale Commonwealth Beer"),
+                                           QStringLiteral("12C")};
+        if (QTreeWidgetItem* item = dlg.tree()->itemOf(chosen)) {
+            dlg.tree()->setCurrentItem(item);
+            dlg.tree()->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+        }
+        ok &= visit(dlg, visitor, QStringLiteral("target-style"));
+        dlg.hide();
+    }
+    {
+        grid::CGWGridCtrl* yeasts = form->grid()->grid(int(calc::Sheet::Yeasts));
+        grid::CGWGridCtrl* grains = form->grid()->grid(int(calc::Sheet::Grains));
+        const QString attenuation = yeasts->cellText(0, calc::YeastCol::Attenuation);
+        const QString color = grains->cellText(1, calc::GrainCol::Color);
+        yeasts->setCellText(0, calc::YeastCol::Attenuation, QStringLiteral("150"));
+        grains->setCellText(1, calc::GrainCol::Color, QStringLiteral("0"));
+        form->RecalculateRecipe(false);
+        const calc::CalcMessageList& messages = form->calculation().messages();
+        views::CCalcMessagesDlg dlg(messages, messages.count(), frame);
+        ok &= visit(dlg, visitor, QStringLiteral("calc-messages"));
+        dlg.hide();
+        yeasts->setCellText(0, calc::YeastCol::Attenuation, attenuation);
+        grains->setCellText(1, calc::GrainCol::Color, color);
+        form->RecalculateRecipe(false);
+    }
+    return ok;
+}
+
 }  // namespace
 
 bool tourWindows(const WindowVisitor& visitor) {
@@ -232,10 +288,14 @@ bool tourWindows(const WindowVisitor& visitor) {
         shell::CMainFrame* frame = app.mainFrame();
         frame->resize(1000, 640);
         ok &= visit(*frame, visitor, QStringLiteral("main-window-no-database"));
-        recipe_form::installRecipeForm(app, settings, prompts, &help);
+        recipe_form::installRecipeForm(
+            app, settings, prompts, &help, [&](recipe_form::CRecipeFormSheet& form) {
+                views::attachTargetStyleWindows(form, {settings, prompts, &help});
+            });
         app.OpenDocumentFile(settings.string(storage::Setting::DefaultRecipeFile));
         ok &= visit(*frame, visitor, QStringLiteral("main-window"));
         ok &= visitRecipeForm(app, prompts, visitor);
+        ok &= visitTargetStyle(app, settings, prompts, help, visitor);
 
         ok &= visitCalculators(app.document()->hopUtilization(), prompts, visitor);
         ok &= visitLookups(settings, prompts, visitor);

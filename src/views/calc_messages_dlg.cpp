@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "calc/calc_message_list.h"
 #include "resources/message_catalogue.h"
@@ -61,7 +62,7 @@ CCalcMessagesDlg::CCalcMessagesDlg(const calc::CalcMessageList& messages, unsign
 
     fillList(messages);
     // Wider than its 381 by 95 dialog units: the texts are long.
-    resize(680, 240);
+    resize(860, 240);
 }
 
 void CCalcMessagesDlg::fillList(const calc::CalcMessageList& messages) {
@@ -84,10 +85,14 @@ void CCalcMessagesDlg::fillList(const calc::CalcMessageList& messages) {
         row->setToolTip(Message, message);
     }
 
+    // Widths in tenths of an inch; the number and the level word are never
+    // clipped where the desktop font is wider than the widths allow for.
     const int w = static_cast<int>(0.3 * logicalDpiX());
-    m_list->setColumnWidth(Number, w);
-    m_list->setColumnWidth(Level, static_cast<int>(2.5 * w));
-    m_list->setColumnWidth(Message, 30 * w);
+    const int widths[] = {w, static_cast<int>(2.5 * w), 30 * w};
+    for (int column : {Number, Level, Message}) {
+        m_list->resizeColumnToContents(column);
+        m_list->setColumnWidth(column, std::max(widths[column], m_list->columnWidth(column)));
+    }
 
     if (QTreeWidgetItem* first = m_list->topLevelItem(0)) {
         m_list->setCurrentItem(first);

@@ -39,6 +39,9 @@ const QString CStyleTree::kRootText = QStringLiteral("Beer Styles");
 CStyleTree::CStyleTree(QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(1);
     header()->hide();
+    // Long category names scroll sideways rather than being cut short.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(16, 16));
     setUniformRowHeights(true);

@@ -70,7 +70,7 @@ void CTargetStyleDlg::buildControls() {
     m_tree = new CStyleTree(this);
     m_tree->setObjectName(QStringLiteral("styleTree"));
     m_tree->setAccessibleName(treeHeading->text());
-    m_tree->setMinimumSize(240, 250);
+    m_tree->setMinimumSize(270, 250);
     treeHeading->setBuddy(m_tree);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { onSelectionChanged(); });
 

@@ -1,6 +1,7 @@
 #include "views/target_style_grid2.h"
 
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 
 #include "grid/sheet_model.h"
 #include "recipe_form/desktop_font.h"
@@ -23,6 +24,27 @@ grid::CGWSheetModel* makeCells(const grid::GridSettings& settings, QObject* pare
     return new grid::CGWSheetModel(std::move(sheet), false, parent);
 }
 
+// Every cell in the grid's own font (the desktop's bold default is too wide
+// for the columns' tenths of an inch), the row headings on the heading colour.
+class RowHeadingLook : public QIdentityProxyModel {
+public:
+    RowHeadingLook(const QWidget& view, QObject* parent)
+        : QIdentityProxyModel(parent), m_view(view) {}
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::FontRole) {
+            return m_view.font();
+        }
+        if (role == Qt::BackgroundRole && index.column() == CTargetStyleGrid2::Heading) {
+            return m_view.palette().button();
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    const QWidget& m_view;
+};
+
 }  // namespace
 
 const QColor CTargetStyleGrid2::kOutOfRange(255, 0, 0);
@@ -44,6 +66,9 @@ CTargetStyleGrid2::CTargetStyleGrid2(PromptService& prompts, QWidget* parent)
 
     m_cells = makeCells(m_settings, this);
     setSheet(m_cells);
+    auto* look = new RowHeadingLook(*this, this);
+    look->setSourceModel(m_cells);
+    QTableView::setModel(look);
     useFixedRowHeights();
     // The heading row is a quarter inch high like the others.
     const int rowHeight = logicalDpiY() / 4;
