@@ -263,6 +263,48 @@ private slots:
         QCOMPARE(rowsIn(QStringLiteral("Brewer")), 1L);
     }
 
+    // ------------------------------------------------------------ an empty table
+
+    void emptyTableStartsWithAdd_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QStringList>("fields");  // "Column=value", the first one focused
+        QTest::newRow("kits") << "Kits"
+                              << QStringList{"KitsManuf=Brauerei Ölmühle", "KitsStyle=Dunkel"};
+        QTest::newRow("styles") << "Styles"
+                                << QStringList{"StylesName=Gose", "StylesCategory=Historical"};
+        QTest::newRow("water") << "Water" << QStringList{"WaterType=Pilsen"};
+        QTest::newRow("glossary") << "Glossary" << QStringList{"GlossaryTerm=Wort"};
+        QTest::newRow("suppliers") << "Suppliers" << QStringList{"SuppliersName=Corner Shop"};
+        QTest::newRow("brewer") << "Brewer" << QStringList{"BrewerName=Me"};
+    }
+    // Nothing to show, nothing to delete; Add starts the first record, and
+    // closing the window keeps it.
+    void emptyTableStartsWithAdd() {
+        QFETCH(QString, table);
+        QFETCH(QStringList, fields);
+        f.exec(QStringLiteral("DELETE FROM \"%1\"").arg(table));
+        auto dlg = f.open(table);
+        QVERIFY(dlg);
+        const QString first = fields.first().section(QLatin1Char('='), 0, 0);
+        QVERIFY(!dlg->hasRecord());
+        QVERIFY(!control(dlg.get(), first)->isEnabled());
+        QVERIFY(!dlg->toolBar()->action(refdata::CAddChgToolBar::Delete)->isEnabled());
+        keys::remove(dlg.get());
+        keys::next(dlg.get());
+        keys::last(dlg.get());
+        QVERIFY(f.prompts.shown().empty());
+        keys::click(dlg.get(), refdata::CAddChgToolBar::Add);
+        QCOMPARE(focused(), first);
+        for (const QString& field : fields) {
+            enter(dlg.get(), field.section(QLatin1Char('='), 0, 0),
+                  field.section(QLatin1Char('='), 1));
+        }
+        keys::escape(dlg.get());
+        QCOMPARE(f.prompts.shownNumbers(), std::vector<int>{262});
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(rowsIn(table), 1L);
+    }
+
     // ------------------------------------------------------------ supplier addresses
 
     void addressRule_data() {
