@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "calculator_commands.h"
+#include "report_wiring.h"
 #include "refdata_commands.h"
 #include "recipe_form/recipe_form_factory.h"
 #include "recipe_form/recipe_form_sheet.h"
@@ -73,8 +74,10 @@ int main(int argc, char** argv) {
         maltwise, settings, prompts, &help, [&](mw::recipe_form::CRecipeFormSheet& form) {
             mw::views::attachTargetStyleWindows(form, {settings, prompts, &help});
         });
+    mw::app::ReportWiring reports(maltwise, settings, prompts);
     if (!maltwise.InitInstance(arguments)) {
         return 1;
     }
+    reports.wireFrame();
     return app.exec();
 }

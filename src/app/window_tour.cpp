@@ -1,5 +1,7 @@
 #include "window_tour.h"
 
+#include "report_tour.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -299,6 +301,7 @@ bool tourWindows(const WindowVisitor& visitor) {
 
         ok &= visitCalculators(app.document()->hopUtilization(), prompts, visitor);
         ok &= visitLookups(settings, prompts, visitor);
+        ok &= visitReports(app, settings, prompts, visitor);
 
         shell::CMWOptionsSheet options(settings, prompts, files, &help, frame);
         for (int page = 0; page < options.tabs()->count(); ++page) {

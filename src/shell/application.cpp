@@ -297,6 +297,9 @@ bool CMwcalcApp::CloseDocument() {
 }
 
 void CMwcalcApp::dropDocument() {
+    for (const std::function<void()>& hook : m_closingHooks) {
+        hook();
+    }
     for (QMdiSubWindow* sub : m_frame->mdiArea()->subWindowList()) {
         delete sub;
     }

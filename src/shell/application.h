@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "shell/about_dialog.h"
 #include "shell/placeholder_view.h"
@@ -80,6 +81,12 @@ public:
     using ViewFactory = std::function<QWidget*(storage::CMwcalcDoc& document, CMainFrame& frame)>;
     void setRecipeFormFactory(ViewFactory factory) { m_recipeFormFactory = std::move(factory); }
 
+    // Called as the recipe database closes, before its windows go (the
+    // reports close their preview and their print engine).
+    void addDocumentClosingHook(std::function<void()> hook) {
+        m_closingHooks.push_back(std::move(hook));
+    }
+
     void setDesktopActions(DesktopActions actions) { m_desktop = std::move(actions); }
     // The folder "tips.txt", "credits.txt" and the help come from (tests).
     void setProgramFilesFolder(const QString& folder) { m_programFiles = folder; }
@@ -104,6 +111,7 @@ private:
     QPointer<CMainFrame> m_frame;
     std::unique_ptr<storage::CMwcalcDoc> m_document;
     std::map<int, DocumentCommand> m_documentCommands;
+    std::vector<std::function<void()>> m_closingHooks;
     ViewFactory m_recipeFormFactory;
 };
 

@@ -153,6 +153,8 @@ void CMainFrame::rebuildMenus() {
         print->setText(QStringLiteral("Prin&t Selected Report"));
         preview->setEnabled(false);
         print->setEnabled(false);
+    } else {
+        reportChosen(m_reportListText);
     }
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
         if (menu->title() == QLatin1String("&Tools")) {
@@ -162,6 +164,17 @@ void CMainFrame::rebuildMenus() {
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
         }
     }
+}
+
+void CMainFrame::reportChosen(const QString& listText) {
+    m_noReportSelected = false;
+    m_reportListText = listText;
+    QAction* preview = m_commands->action(cmd::ReportPreview);
+    QAction* print = m_commands->action(cmd::ReportPrint);
+    preview->setText(QStringLiteral("Pre&view: ") + listText);
+    print->setText(QStringLiteral("Prin&t: ") + listText);
+    preview->setEnabled(true);
+    print->setEnabled(true);
 }
 
 QString CMainFrame::toolText(int tool) const {

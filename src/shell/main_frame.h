@@ -53,6 +53,9 @@ public:
     // Reports: until a report is chosen the preview and print items read
     // their default texts and stay disabled.
     bool noReportSelected() const { return m_noReportSelected; }
+    // A report was chosen: the items read "Pre&view: " and "Prin&t: " with
+    // its list text from now on in the run.
+    void reportChosen(const QString& listText);
 
     QMdiSubWindow* addChildWindow(QWidget* view);
     // Window > Arrange Icons: lines the minimized windows up along the
@@ -90,6 +93,7 @@ private:
     MenuKind m_menuKind = MenuKind::NoDatabase;
     bool m_firstShow = true;
     bool m_noReportSelected = true;
+    QString m_reportListText;
     ProgramStarter m_start;
 };
 
