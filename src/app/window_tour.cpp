@@ -30,6 +30,7 @@
 #include "recipe_form/recipe_form_factory.h"
 #include "recipe_form/recipe_form_sheet.h"
 #include "recipe_form/recipe_grid1.h"
+#include "refdata/reference_dialogs.h"
 #include "resources/prompt_service.h"
 #include "shell/about_dialog.h"
 #include "shell/application.h"
@@ -41,6 +42,7 @@
 #include "shell/options_sheet.h"
 #include "shell/program_files.h"
 #include "shell/tip_dialog.h"
+#include "storage/document_plus.h"
 #include "storage/recipe_document.h"
 #include "storage/recipe_records.h"
 #include "storage/settings.h"
@@ -71,6 +73,26 @@ bool visit(QWidget& widget, const WindowVisitor& visitor, const QString& name) {
     widget.show();
     QApplication::processEvents();
     return visitor(widget, name);
+}
+
+// Each reference-data dialog on the first record of its seeded table.
+bool visitReferenceDialogs(storage::Settings& settings, PromptService& prompts,
+                           const WindowVisitor& visitor) {
+    bool ok = true;
+    storage::CDocumentPlus documents(settings, prompts);
+    for (const refdata::ReferenceDialogKind& kind : refdata::referenceDialogKinds()) {
+        const QString name = QStringLiteral("refdata-") + kind.table.toLower();
+        std::unique_ptr<refdata::CAddChgDAO> dialog =
+            kind.make({documents, settings, prompts, nullptr}, nullptr);
+        if (!dialog->load()) {
+            std::printf("FAILED %s\n", qPrintable(name));
+            ok = false;
+            continue;
+        }
+        ok &= visit(*dialog, visitor, name);
+        dialog->hide();
+    }
+    return ok;
 }
 
 // Each ingredient lookup (and the adjunct lookup in priming mode) on the data
@@ -301,6 +323,7 @@ bool tourWindows(const WindowVisitor& visitor) {
 
         ok &= visitCalculators(app.document()->hopUtilization(), prompts, visitor);
         ok &= visitLookups(settings, prompts, visitor);
+        ok &= visitReferenceDialogs(settings, prompts, visitor);
         ok &= visitReports(app, settings, prompts, visitor);
 
         shell::CMWOptionsSheet options(settings, prompts, files, &help, frame);

@@ -50,6 +50,10 @@ QLineEdit* lineEdit(const char* column, QWidget* parent, int widthInCharacters) 
     edit->setObjectName(QString::fromLatin1(column));
     const QFontMetrics metrics(edit->font());
     edit->setMinimumWidth(metrics.averageCharWidth() * widthInCharacters);
+    if (widthInCharacters <= 10) {
+        // A number field stays short, so it is not taken for a text.
+        edit->setMaximumWidth(metrics.averageCharWidth() * (widthInCharacters + 4));
+    }
     return edit;
 }
 
@@ -82,7 +86,9 @@ void addRow(QGridLayout* grid, int row, const QString& label, QWidget* control, 
     if (control->accessibleName().isEmpty()) {
         control->setAccessibleName(plainName(label));
     }
-    grid->addWidget(caption, row, 0);
+    // The caption of a multi-line field stands at its top line.
+    const bool tall = qobject_cast<QPlainTextEdit*>(control) != nullptr;
+    grid->addWidget(caption, row, 0, tall ? Qt::AlignTop : Qt::Alignment());
     grid->addWidget(control, row, 1, 1, span);
 }
 
