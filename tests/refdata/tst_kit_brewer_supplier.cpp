@@ -8,6 +8,7 @@
 
 #include "refdata/suppliers_dlg.h"
 #include "refdata_fixture.h"
+#include "shell/hint_balloon.h"
 #include "support/test_registry.h"
 
 namespace mw::test {
@@ -261,6 +262,56 @@ private slots:
         keys::remove(dlg.get());
         QCOMPARE(f.prompts.shownNumbers(), std::vector<int>{32});
         QCOMPARE(rowsIn(QStringLiteral("Brewer")), 1L);
+    }
+
+    // ------------------------------------------------------------ hints
+
+    void fieldsShowTheirHints_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("control");  // an object name
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("kit style") << "Kits"
+                                   << "KitsStyle"
+                                   << "Enter a name\nUp to 30 characters";
+        QTest::newRow("kit units") << "Kits"
+                                   << "KitsUnits1"
+                                   << "Select one";
+        QTest::newRow("style gravity high") << "Styles"
+                                            << "StylesGravityHi"
+                                            << "Enter high limit\nFormat = 9.999";
+        QTest::newRow("style type") << "Styles"
+                                    << "StylesType"
+                                    << "Select one from the drop down list\nClick on the arrow "
+                                       "button, then on a row in the list";
+        QTest::newRow("water type") << "Water"
+                                    << "WaterType"
+                                    << "Descriptive name\nUp to 20 characters";
+        QTest::newRow("glossary info")
+            << "Glossary"
+            << "GlossaryInfo"
+            << "Enter any descriptive information\nUse Ctrl+Enter to force line break";
+        QTest::newRow("supplier web site")
+            << "Suppliers"
+            << "SuppliersInternet"
+            << "Enter the full web site address\nFor example: "
+               "https://www.brewshop.example.com\nUp to 100 characters";
+        QTest::newRow("brewer level") << "Brewer"
+                                      << "BrewerSkill3"
+                                      << "Select a brewing skill level";
+    }
+    void fieldsShowTheirHints() {
+        QFETCH(QString, table);
+        QFETCH(QString, control);
+        QFETCH(QString, hint);
+        auto dlg = f.open(table);
+        QVERIFY(dlg);
+        dlg->hintBalloon()->setTimings(1, 50, 5000);
+        auto* field = dlg->findChild<QWidget*>(control);
+        QVERIFY(field);
+        QTest::mouseMove(field);
+        QTRY_VERIFY(dlg->hintBalloon()->isShowingHint());
+        QCOMPARE(dlg->hintBalloon()->currentTool(), field);
+        QCOMPARE(dlg->hintBalloon()->shownText(), hint);
     }
 
     // ------------------------------------------------------------ an empty table
