@@ -1,6 +1,7 @@
 #include "reports/report_composer.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QPageSize>
 #include <QTextLayout>
@@ -42,13 +43,12 @@ public:
         if (text.isEmpty()) {
             return lines;
         }
-        const QFontMetricsF& fm = *m_metrics[index(s)];
         QString normal = text;
         normal.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         normal.replace(QLatin1Char('\t'), QLatin1Char(' '));
         for (const QString& paragraph : normal.split(QLatin1Char('\n'))) {
-            if (fm.horizontalAdvance(paragraph) <= width) {
+            if (fits(s, paragraph, width)) {
                 lines.append(paragraph);
                 continue;
             }
@@ -69,9 +69,24 @@ public:
 private:
     static int index(TextStyle s) { return static_cast<int>(s); }
 
+    // Short texts repeat down a list (brewers, styles, units, dates): their
+    // widths are measured once.
+    bool fits(TextStyle s, const QString& text, double width) {
+        if (text.size() > 48) {
+            return m_metrics[index(s)]->horizontalAdvance(text) <= width;
+        }
+        QHash<QString, double>& known = m_widths[index(s)];
+        auto it = known.constFind(text);
+        if (it == known.constEnd()) {
+            it = known.insert(text, m_metrics[index(s)]->horizontalAdvance(text));
+        }
+        return *it <= width;
+    }
+
     QImage m_device;
     QFont m_fonts[kStyles];
     std::optional<QFontMetricsF> m_metrics[kStyles];
+    QHash<QString, double> m_widths[kStyles];
 };
 
 // One cell of a row: its wrapped lines, where it sits and how it is drawn.

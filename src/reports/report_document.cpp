@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <optional>
 
 namespace mw::reports {
 
@@ -53,12 +54,16 @@ void paintPage(const ReportDocument& document, int page, QPainter& painter, doub
     if (page < 0 || page >= document.pages.size()) {
         return;
     }
+    // Fonts and their measures once a page: a long list draws many
+    // thousands of texts.
     QFont fonts[5];
+    std::optional<QFontMetricsF> metrics[5];
     for (int s = 0; s < 5; ++s) {
         fonts[s] = reportFont(static_cast<TextStyle>(s), document.fontSize, deviceDpi);
     }
     painter.save();
     painter.setPen(QPen(Qt::black, 0.5));
+    int current = -1;
     for (const DrawItem& item : document.pages[page].items) {
         switch (item.kind) {
             case DrawItem::Kind::Shade: {
@@ -70,9 +75,15 @@ void paintPage(const ReportDocument& document, int page, QPainter& painter, doub
                 painter.drawLine(item.rect.topLeft(), item.rect.topRight());
                 break;
             case DrawItem::Kind::Text: {
-                const QFont& font = fonts[static_cast<int>(item.style)];
-                painter.setFont(font);
-                const QFontMetricsF fm(font, painter.device());
+                const int style = static_cast<int>(item.style);
+                if (style != current) {
+                    painter.setFont(fonts[style]);
+                    current = style;
+                }
+                if (!metrics[style]) {
+                    metrics[style].emplace(fonts[style], painter.device());
+                }
+                const QFontMetricsF& fm = *metrics[style];
                 double x = item.rect.left();
                 if (item.alignRight) {
                     x = item.rect.right() - fm.horizontalAdvance(item.text);
