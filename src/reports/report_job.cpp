@@ -1,6 +1,7 @@
 #include "reports/report_job.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <new>
@@ -119,10 +120,16 @@ bool CReportJob::Run() {
                 if (m_pdfPath.isEmpty() || target.isDir() || !target.dir().exists()) {
                     fail(error::kOutputUnwritable, {shown});
                 }
-                QPdfWriter writer(m_pdfPath);
-                writer.setTitle(m_layout->title);
-                writer.setCreator(QStringLiteral("Maltwise Calculator"));
-                if (!paintDocument(*m_document, writer)) {
+                bool painted = false;
+                {
+                    QPdfWriter writer(m_pdfPath);
+                    writer.setTitle(m_layout->title);
+                    writer.setCreator(QStringLiteral("Maltwise Calculator"));
+                    painted = paintDocument(*m_document, writer);
+                }
+                if (!painted) {
+                    // A file cut short is no report.
+                    QFile::remove(m_pdfPath);
                     fail(error::kOutputUnwritable, {shown});
                 }
                 break;
