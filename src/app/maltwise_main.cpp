@@ -20,6 +20,7 @@
 #include "shell/help_viewer.h"
 #include "shell/qt_prompt_service.h"
 #include "storage/settings.h"
+#include "views/recipe_log_factory.h"
 #include "views/target_style_windows.h"
 
 namespace {
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
             mw::views::attachTargetStyleWindows(form, {settings, prompts, &help});
         });
     mw::app::ReportWiring reports(maltwise, settings, prompts);
+    mw::views::installRecipeLog(maltwise, prompts, &help);
     if (!maltwise.InitInstance(arguments)) {
         return 1;
     }

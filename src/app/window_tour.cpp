@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -47,6 +48,8 @@
 #include "storage/recipe_records.h"
 #include "storage/settings.h"
 #include "views/calc_messages_dlg.h"
+#include "views/recipe_log_factory.h"
+#include "views/recipe_log_view.h"
 #include "views/style_tree.h"
 #include "views/target_style_dlg.h"
 #include "views/target_style_windows.h"
@@ -292,6 +295,23 @@ bool visitTargetStyle(shell::CMwcalcApp& app, storage::Settings& settings, Promp
     return ok;
 }
 
+// The recipe log over the sample recipes, sorted by brew date, newest first.
+bool visitRecipeLog(shell::CMwcalcApp& app, const WindowVisitor& visitor) {
+    shell::CMainFrame* frame = app.mainFrame();
+    app.activateView(shell::ViewKind::RecipeLog);
+    QMdiSubWindow* sub = frame->mdiArea()->activeSubWindow();
+    auto* log = qobject_cast<views::CRecipeLogView*>(sub ? sub->widget() : nullptr);
+    if (log == nullptr) {
+        std::printf("FAILED recipe log\n");
+        return false;
+    }
+    emit log->header()->sectionClicked(2);
+    emit log->header()->sectionClicked(2);
+    const bool ok = visit(*frame, visitor, QStringLiteral("recipe-log"));
+    app.activateView(shell::ViewKind::RecipeForm);
+    return ok;
+}
+
 }  // namespace
 
 bool tourWindows(const WindowVisitor& visitor) {
@@ -316,10 +336,12 @@ bool tourWindows(const WindowVisitor& visitor) {
             app, settings, prompts, &help, [&](recipe_form::CRecipeFormSheet& form) {
                 views::attachTargetStyleWindows(form, {settings, prompts, &help});
             });
+        views::installRecipeLog(app, prompts, &help);
         app.OpenDocumentFile(settings.string(storage::Setting::DefaultRecipeFile));
         ok &= visit(*frame, visitor, QStringLiteral("main-window"));
         ok &= visitRecipeForm(app, prompts, visitor);
         ok &= visitTargetStyle(app, settings, prompts, help, visitor);
+        ok &= visitRecipeLog(app, visitor);
 
         ok &= visitCalculators(app.document()->hopUtilization(), prompts, visitor);
         ok &= visitLookups(settings, prompts, visitor);

@@ -598,8 +598,6 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1021, "The hop utilization table holds %1 of its 275 rows; bitterness for the boil times and gravities not read will be zero."},
     // credits: a picture line names a picture the program does not have
     {1022, "Could not find bitmap resource \"%1\". Be sure to assign the bitmap a QUOTED resource name"},
-    // text of the recipe form's stand-in window
-    {1023, "This recipe database is open. The recipe form that shows and edits its recipes arrives in the next version of Maltwise Calculator.\n\n%1"},
     // tip of the day: the tips file has no tip lines
     {1024, "File Error:\nThe tips file holds no tips."},
     // tooltip of the status bar panes
@@ -610,8 +608,6 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1027, "Tool %1"},
     // help viewer: a topic without a page
     {1028, "There is no help page for topic %1 yet; the contents are shown instead."},
-    // text of the recipe log's stand-in window
-    {1029, "This recipe database is open. The recipe log that lists its recipes arrives in the next version of Maltwise Calculator.\n\n%1"},
     // ingredient lookup: the selected row's record is not found by its two key columns
     {1030, "Seek failed on %1, %2.  Contact Wortline."},
     // ingredient lookup: the selected adjunct is not found by its name
@@ -666,6 +662,11 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1155, "Scroll Lock %1"},
     {1156, "on"},
     {1157, "off"},
+    // recipe log: a batch number beyond what a change notice carries cannot be opened from the log
+    {1200,
+     "Information:\nBatch %1 cannot be opened from the recipe log: the log opens batch numbers "
+     "from 0 to 65535 only.\nShow it on the recipe form with the Record menu, or give it a "
+     "smaller batch number."},
     // target style: the style chosen in the tree (or kept on OK) is not in the data database
     {1220, "Seek failed on %1, %2.  Contact Wortline."},
     // caption of the target style window; also its help topic

@@ -86,11 +86,18 @@ QString provideDatabase(const QDir& folder, const QString& base, const QString& 
     }
 }
 
-// The object name of a view window says which view it is, stand-in or not.
-QString viewName(PlaceholderView::Kind kind) {
-    return kind == PlaceholderView::Kind::RecipeForm ? QStringLiteral("recipeForm")
-                                                     : QStringLiteral("recipeLog");
+// The object name of a view window says which view it is.
+QString viewName(ViewKind kind) {
+    return kind == ViewKind::RecipeForm ? QStringLiteral("recipeForm")
+                                        : QStringLiteral("recipeLog");
 }
+
+// Commands that act on the recipe form, or would open a second database:
+// the recipe log has no part in them.
+constexpr int kNotInLog[] = {cmd::FileOpen,    cmd::FileSave,       cmd::RecordFirst,
+                             cmd::RecordPrev,  cmd::RecordNext,     cmd::RecordLast,
+                             cmd::RecordAdd,   cmd::RecordCopy,     cmd::RecordRefresh,
+                             cmd::RecordDelete, cmd::RecordCommit};
 
 }  // namespace
 
@@ -228,7 +235,7 @@ bool CMwcalcApp::OpenDocumentFile(const QString& path) {
     m_frame->setWindowTitle(
         QStringLiteral("Maltwise Calculator - %1").arg(QFileInfo(path).fileName()));
     const bool logFirst = m_settings.string(Setting::View) == QLatin1String("Log");
-    activateView(logFirst ? PlaceholderView::Kind::RecipeLog : PlaceholderView::Kind::RecipeForm);
+    activateView(logFirst ? ViewKind::RecipeLog : ViewKind::RecipeForm);
     m_frame->infoStatusBar()->resetStatus();
     return true;
 }
@@ -255,7 +262,7 @@ void CMwcalcApp::enableDocumentCommands(bool enable) {
     }
 }
 
-void CMwcalcApp::activateView(PlaceholderView::Kind kind) {
+void CMwcalcApp::activateView(ViewKind kind) {
     if (!m_document) {
         return;
     }
@@ -265,14 +272,13 @@ void CMwcalcApp::activateView(PlaceholderView::Kind kind) {
             return;
         }
     }
-    QWidget* view = nullptr;
-    if (kind == PlaceholderView::Kind::RecipeForm && m_recipeFormFactory) {
-        view = m_recipeFormFactory(*m_document, *m_frame);
-    } else {
-        view = new PlaceholderView(kind, *m_document);
+    const ViewFactory& factory =
+        kind == ViewKind::RecipeForm ? m_recipeFormFactory : m_recipeLogFactory;
+    if (!factory) {
+        return;
     }
-    setHelpTopic(view,
-                 kind == PlaceholderView::Kind::RecipeForm ? kHelpRecipeForm : kHelpRecipeLog);
+    QWidget* view = factory(*m_document, *m_frame);
+    setHelpTopic(view, kind == ViewKind::RecipeForm ? kHelpRecipeForm : kHelpRecipeLog);
     connect(view, &QObject::destroyed, this, [this] {
         // The last window of a database closes the database.
         QTimer::singleShot(0, this, [this] {
@@ -307,6 +313,7 @@ void CMwcalcApp::dropDocument() {
         m_settings.setString(Setting::RecipeFileOpened, QString());
     }
     m_document.reset();
+    m_notInLog->setEnabled(true);
     enableDocumentCommands(false);
     m_frame->setWindowTitle(QStringLiteral("Maltwise Calculator"));
     m_frame->infoStatusBar()->DeleteAllLines();
@@ -315,10 +322,9 @@ void CMwcalcApp::dropDocument() {
 }
 
 void CMwcalcApp::onActiveViewChanged(QWidget* widget) {
-    const bool form = widget != nullptr &&
-                      widget->objectName() == viewName(PlaceholderView::Kind::RecipeForm);
-    const bool log = widget != nullptr &&
-                     widget->objectName() == viewName(PlaceholderView::Kind::RecipeLog);
+    const bool form = widget != nullptr && widget->objectName() == viewName(ViewKind::RecipeForm);
+    const bool log = widget != nullptr && widget->objectName() == viewName(ViewKind::RecipeLog);
+    m_notInLog->setEnabled(!log);
     if (!form && !log) {
         if (!m_document) {
             m_frame->setMenuKind(MenuKind::NoDatabase);
@@ -414,6 +420,16 @@ int CMwcalcApp::frameHelpTopic() const {
 void CMwcalcApp::wireCommands() {
     using namespace cmd;
     CommandSet& c = m_frame->commands();
+    // An action of a disabled group stays disabled whatever its owner sets,
+    // and takes its owner's last choice again when the group is enabled.
+    m_notInLog = new QActionGroup(m_frame);
+    m_notInLog->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (int id : kNotInLog) {
+        m_notInLog->addAction(c.action(id));
+        if (!c.hasHandler(id)) {
+            c.action(id)->setEnabled(false);
+        }
+    }
     c.setHandler(FileOpen, [this] {
         if (m_document) {
             m_prompts.show(kMsgOnlyOneDatabase, PromptIcon::Exclamation);
@@ -436,8 +452,8 @@ void CMwcalcApp::wireCommands() {
         });
     }
     c.setHandler(AppExit, [this] { m_frame->close(); });
-    c.setHandler(ViewRecipeForm, [this] { activateView(PlaceholderView::Kind::RecipeForm); });
-    c.setHandler(ViewRecipeLog, [this] { activateView(PlaceholderView::Kind::RecipeLog); });
+    c.setHandler(ViewRecipeForm, [this] { activateView(ViewKind::RecipeForm); });
+    c.setHandler(ViewRecipeLog, [this] { activateView(ViewKind::RecipeLog); });
     c.setHandler(ViewRecipeLabel,
                  [this] { m_prompts.show(kMsgFutureVersion, PromptIcon::Information); });
     c.setHandler(ToolsOptions, [this] { showOptions(); });

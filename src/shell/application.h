@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QActionGroup>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "shell/about_dialog.h"
-#include "shell/placeholder_view.h"
 
 namespace mw {
 class HelpService;
@@ -24,6 +24,9 @@ namespace mw::shell {
 
 class CMainFrame;
 class FileChooser;
+
+// The two views of an open recipe database.
+enum class ViewKind { RecipeForm, RecipeLog };
 
 // The command line: switches are "-x" or "/x" ("l" opens the last-used
 // recipe database, "s" shows no splash; either case), the first other word
@@ -58,8 +61,9 @@ public:
     bool OpenDocumentFile(const QString& path);
     // File Close; false when the user chose to stay.
     bool CloseDocument();
-    // Activates the view of a kind, making its window when there is none.
-    void activateView(PlaceholderView::Kind kind);
+    // Activates the view of a kind, making its window when there is none
+    // (and nothing when no factory for that kind has been given).
+    void activateView(ViewKind kind);
 
     // First start: makes the seeded data database and the sample recipe
     // database when the settings name no data database. True when it did.
@@ -76,10 +80,11 @@ public:
     using DocumentCommand = std::function<void(storage::CMwcalcDoc& document, QWidget* parent)>;
     void setDocumentCommand(int id, DocumentCommand command);
 
-    // Makes the recipe form on the open document; until one is given, a
-    // stand-in window takes its place.
+    // Make the recipe form and the recipe log on the open document. The
+    // view's object name says which it is ("recipeForm", "recipeLog").
     using ViewFactory = std::function<QWidget*(storage::CMwcalcDoc& document, CMainFrame& frame)>;
     void setRecipeFormFactory(ViewFactory factory) { m_recipeFormFactory = std::move(factory); }
+    void setRecipeLogFactory(ViewFactory factory) { m_recipeLogFactory = std::move(factory); }
 
     // Called as the recipe database closes, before its windows go (the
     // reports close their preview and their print engine).
@@ -113,6 +118,10 @@ private:
     std::map<int, DocumentCommand> m_documentCommands;
     std::vector<std::function<void()>> m_closingHooks;
     ViewFactory m_recipeFormFactory;
+    ViewFactory m_recipeLogFactory;
+    // The commands that work on the recipe form or open another database:
+    // disabled while the recipe log is the active view.
+    QActionGroup* m_notInLog = nullptr;
 };
 
 }  // namespace mw::shell

@@ -11,8 +11,8 @@
 #include "shell/help_topic.h"
 #include "shell/main_frame.h"
 #include "shell/options_sheet.h"
-#include "shell/placeholder_view.h"
 #include "shell_fixture.h"
+#include "stand_in_view.h"
 #include "storage/database.h"
 #include "storage/recipe_document.h"
 #include "storage/schema.h"
@@ -48,6 +48,7 @@ struct AppSetup : test::ShellFixture {
         app = std::make_unique<CMwcalcApp>(*settings, prompts, help, files,
                                            path(QStringLiteral("appdata")));
         app->setProgramFilesFolder(QStringLiteral(MW_SOURCE_RESOURCES));
+        test::StandInView::install(*app);
     }
     void trigger(int id) { app->mainFrame()->commands().action(id)->trigger(); }
     int windows() const { return int(app->mainFrame()->mdiArea()->subWindowList().size()); }
