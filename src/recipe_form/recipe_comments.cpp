@@ -29,6 +29,7 @@ CRecipeComments::CRecipeComments(HelpService* help, QWidget* parent)
       m_help(makeHelpButton(this, help)),
       m_hints(new shell::CHintBalloon(this)) {
     setObjectName(QStringLiteral("recipeComments"));
+    setHintBalloon(m_hints);
     shell::setHelpTopic(this, kHelpTopic);
 
     auto* layout = new QGridLayout(this);
@@ -52,10 +53,6 @@ CRecipeComments::CRecipeComments(HelpService* help, QWidget* parent)
     addHint(*m_hints, m_dateObtained, kHintDate);
     addHint(*m_hints, m_comments, kHintDescription);
     trackChanges(m_help);
-}
-
-void CRecipeComments::setHintsActive(bool active) {
-    m_hints->setActive(active);
 }
 
 void CRecipeComments::doShowRecord(storage::CRecordSetRecipe& record) {

@@ -26,8 +26,6 @@ public:
 
     explicit CRecipeComments(HelpService* help, QWidget* parent = nullptr);
 
-    // Hints show only while this is on (the "DisplayToolTips" setting).
-    void setHintsActive(bool active);
     shell::CHintBalloon* hintBalloon() const { return m_hints; }
 
     QPlainTextEdit* sourceBox() const { return m_source; }

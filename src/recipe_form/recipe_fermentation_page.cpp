@@ -239,6 +239,7 @@ QWidget* CRecipeSpecGravities::buildConditioning() {
 
 void CRecipeSpecGravities::addHints() {
     m_hints = new shell::CHintBalloon(this);
+    setHintBalloon(m_hints);
     for (std::size_t i = 0; i < 3; ++i) {
         addHint(*m_hints, m_gravity[i], kHintGravity);
         addHint(*m_hints, m_gravityTemperature[i], kHintReadingTemperature);
@@ -253,10 +254,6 @@ void CRecipeSpecGravities::addHints() {
     addHint(*m_hints, m_boilSize, kHintVolume);
     addHint(*m_hints, m_batchSize, kHintVolume);
     addHint(*m_hints, m_yield, kHintDescription);
-}
-
-void CRecipeSpecGravities::setHintsActive(bool active) {
-    m_hints->setActive(active);
 }
 
 QList<QAbstractButton*> CRecipeSpecGravities::fermentationGroup() const {

@@ -69,13 +69,11 @@ public:
     // The page became the current tab. The first time this only notes it;
     // afterwards the prediction is recalculated, the record shown, and the
     // form asked to count the recipe as unchanged.
-    void activate();
+    void activate() override;
 
     // The page's copy of the predicted original gravity.
     double predictedOriginalGravity() const { return m_predicted; }
 
-    // Hints show only while this is on (the "DisplayToolTips" setting).
-    void setHintsActive(bool active);
     shell::CHintBalloon* hintBalloon() const { return m_hints; }
 
     QLineEdit* originalGravityField() const { return m_gravity[0]; }

@@ -296,16 +296,8 @@ void CRecipeFormSheet::buildPages() {
     // A page that derives what it shows from the record refreshes when it
     // comes to the front.
     connect(m_c.pages, &QTabWidget::currentChanged, this, [this](int index) {
-        CRecipePage* page = ensurePage(index);
-        if (page == nullptr) {
-            return;
-        }
-        if (page == m_mashPage) {
-            m_mashPage->activate();
-        } else if (page == m_fermentationPage) {
-            m_fermentationPage->activate();
-        } else if (page == m_ratingPage) {
-            m_ratingPage->activate();
+        if (CRecipePage* page = ensurePage(index)) {
+            page->activate();
         }
     });
     m_c.pages->setCurrentIndex(0);
@@ -389,18 +381,10 @@ void CRecipeFormSheet::applyToolTips() {
     tip(m_c.english->parentWidget(), kTipMeasure);
     tip(m_c.kit->parentWidget(), kTipProcess);
     tip(m_recipePage->list(), kTipDisplayOnly);
-    m_ingredientsPage->setToolTipsShown(m_displayToolTips);
-    if (m_mashPage != nullptr) {
-        m_mashPage->setHintsActive(m_displayToolTips);
-    }
-    if (m_fermentationPage != nullptr) {
-        m_fermentationPage->setHintsActive(m_displayToolTips);
-    }
-    if (m_commentsPage != nullptr) {
-        m_commentsPage->setHintsActive(m_displayToolTips);
-    }
-    if (m_ratingPage != nullptr) {
-        m_ratingPage->setHintsActive(m_displayToolTips);
+    for (CRecipePage* page : m_pages) {
+        if (page != nullptr) {
+            page->setHintsActive(m_displayToolTips);
+        }
     }
 }
 

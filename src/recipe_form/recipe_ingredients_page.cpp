@@ -53,8 +53,8 @@ void CRecipeIngredientsPage::setGrid(QWidget* grid) {
     m_layout->addWidget(grid, 1);
 }
 
-void CRecipeIngredientsPage::setToolTipsShown(bool shown) {
-    m_boilTime->setToolTip(shown ? storage::catalogueString(kTipBoilTime) : QString());
+void CRecipeIngredientsPage::setHintsActive(bool active) {
+    m_boilTime->setToolTip(active ? storage::catalogueString(kTipBoilTime) : QString());
 }
 
 void CRecipeIngredientsPage::doShowRecord(storage::CRecordSetRecipe& record) {

@@ -30,7 +30,7 @@ public:
     QLineEdit* boilTimeEdit() const { return m_boilTime; }
     QPushButton* helpButton() const { return m_helpButton; }
     // "DisplayToolTips".
-    void setToolTipsShown(bool shown);
+    void setHintsActive(bool active) override;
 
 protected:
     void doShowRecord(storage::CRecordSetRecipe& record) override;

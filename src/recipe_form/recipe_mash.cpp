@@ -178,6 +178,7 @@ void CRecipeMash::buildControls() {
 
 void CRecipeMash::addHints() {
     m_hints = new shell::CHintBalloon(this);
+    setHintBalloon(m_hints);
     for (int step = 1; step <= kSteps; ++step) {
         m_hints->AddToolAskingOwner(m_time[index(step)]);
         m_hints->AddToolAskingOwner(m_volume[index(step)]);
@@ -194,10 +195,6 @@ void CRecipeMash::addHints() {
     addHint(*m_hints, m_spargeVolume, kHintVolume);
     addHint(*m_hints, m_wortCollected, kHintVolume);
     addHint(*m_hints, m_spargeTemperature, kHintDegrees);
-}
-
-void CRecipeMash::setHintsActive(bool active) {
-    m_hints->setActive(active);
 }
 
 int CRecipeMash::stepHint(const QWidget* field) const {

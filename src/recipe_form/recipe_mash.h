@@ -42,10 +42,8 @@ public:
     // the volume unit and the "Calculated" efficiency box.
     void enterRecord() override;
     // The page became the current tab: the same refresh.
-    void activate();
+    void activate() override;
 
-    // Hints show only while this is on (the "DisplayToolTips" setting).
-    void setHintsActive(bool active);
     shell::CHintBalloon* hintBalloon() const { return m_hints; }
     // The catalogue number of the hint a step field shows for the current
     // mash type; 0 for any other field.

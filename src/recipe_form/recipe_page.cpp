@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "shell/hint_balloon.h"
+
 namespace mw::recipe_form {
 
 CRecipePage::CRecipePage(QString title, int helpTopic, QWidget* parent)
@@ -55,6 +57,12 @@ void CRecipePage::trackChanges(const QWidget* except) {
         if (button != except) {
             connect(button, &QAbstractButton::clicked, this, [this] { noteChange(); });
         }
+    }
+}
+
+void CRecipePage::setHintsActive(bool active) {
+    if (m_hintBalloon != nullptr) {
+        m_hintBalloon->setActive(active);
     }
 }
 

@@ -6,6 +6,9 @@
 namespace mw::storage {
 class CRecordSetRecipe;
 }
+namespace mw::shell {
+class CHintBalloon;
+}
 
 namespace mw::recipe_form {
 
@@ -42,6 +45,10 @@ public:
     // A recipe was entered (a move, a delete, the log's request): refresh
     // what the page derives from the record. Runs after showRecord().
     virtual void enterRecord() {}
+    // The page came to the front: refresh what it derives from the record.
+    virtual void activate() {}
+    // Field hints show only while this is on (the "DisplayToolTips" setting).
+    virtual void setHintsActive(bool active);
 
 signals:
     void modified();
@@ -58,12 +65,15 @@ protected:
     // page is visible and not showing a record.
     void noteChange();
     bool isShowingRecord() const { return m_showing; }
+    // The balloon that shows the page's field hints (setHintsActive).
+    void setHintBalloon(shell::CHintBalloon* hints) { m_hintBalloon = hints; }
 
 private:
     QString m_title;
     int m_helpTopic;
     storage::CRecordSetRecipe* m_record = nullptr;
     bool m_showing = false;
+    shell::CHintBalloon* m_hintBalloon = nullptr;
 };
 
 }  // namespace mw::recipe_form

@@ -77,6 +77,7 @@ CRecipeRatingDlg::CRecipeRatingDlg(PromptService& prompts, HelpService* help, QW
     layout->addLayout(right, 1);
 
     m_hints = new shell::CHintBalloon(this);
+    setHintBalloon(m_hints);
     addHint(*m_hints, m_notes, kHintDescription);
     for (CDatePicker* date : m_sampled) {
         addHint(*m_hints, date, kHintDate);
@@ -161,8 +162,9 @@ QWidget* CRecipeRatingDlg::buildDates() {
 }
 
 void CRecipeRatingDlg::setHintsActive(bool active) {
+    // The competition results dialog follows too.
     m_hintsActive = active;
-    m_hints->setActive(active);
+    CRecipePage::setHintsActive(active);
 }
 
 void CRecipeRatingDlg::openCompetitionResults() {

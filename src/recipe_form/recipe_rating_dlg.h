@@ -41,7 +41,7 @@ public:
     // Shows the total of the record's four scores.
     void enterRecord() override;
     // The page became the current tab: the same refresh.
-    void activate();
+    void activate() override;
 
     void setCompetitionRunner(CompetitionRunner runner) { m_runCompetition = std::move(runner); }
     // Opens the competition dialog; OK marks the recipe changed.
@@ -49,7 +49,7 @@ public:
 
     // Hints show only while this is on (the "DisplayToolTips" setting); the
     // competition dialog follows it.
-    void setHintsActive(bool active);
+    void setHintsActive(bool active) override;
     shell::CHintBalloon* hintBalloon() const { return m_hints; }
 
     CScoreSpinBox* appearanceBox() const { return m_score[0]; }
