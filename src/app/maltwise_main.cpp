@@ -21,6 +21,7 @@
 #include "shell/qt_prompt_service.h"
 #include "storage/settings.h"
 #include "views/recipe_log_factory.h"
+#include "views/prediction_details_window.h"
 #include "views/target_style_windows.h"
 
 namespace {
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
     mw::recipe_form::installRecipeForm(
         maltwise, settings, prompts, &help, [&](mw::recipe_form::CRecipeFormSheet& form) {
             mw::views::attachTargetStyleWindows(form, {settings, prompts, &help});
+            mw::views::attachPredictionDetails(form);
         });
     mw::app::ReportWiring reports(maltwise, settings, prompts);
     mw::views::installRecipeLog(maltwise, prompts, &help);

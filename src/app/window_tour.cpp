@@ -47,6 +47,8 @@
 #include "storage/recipe_document.h"
 #include "storage/recipe_records.h"
 #include "storage/settings.h"
+#include "views/prediction_details_dlg.h"
+#include "views/prediction_details_window.h"
 #include "views/calc_messages_dlg.h"
 #include "views/recipe_log_factory.h"
 #include "views/recipe_log_view.h"
@@ -243,6 +245,11 @@ bool visitRecipeForm(shell::CMwcalcApp& app, PromptService& prompts, const Windo
     recipe_form::CCompetitionResultsDlg results(form->record(), prompts, frame);
     ok &= visit(results, visitor, QStringLiteral("competition-results"));
     results.reject();
+
+    // The Prediction Details window of the form's context menu.
+    views::CPredictionDetailsDlg details(views::recalculateWithDetails(*form), frame);
+    ok &= visit(details, visitor, QStringLiteral("prediction-details"));
+    details.reject();
     return ok;
 }
 
