@@ -9,7 +9,6 @@
 #include "recipe_form/page_fixture.h"
 #include "recipe_form/recipe_comments.h"
 #include "storage/catalogue_string.h"
-#include "support/accessibility.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -100,22 +99,6 @@ private slots:
         modified.clear();
         QTest::mouseClick(c.page.dateObtained()->checkBox(), Qt::LeftButton);
         QVERIFY(modified.count() > 0);
-    }
-
-    void helpOpensTheCommentsTopic() {
-        CommentsPage c;
-        QVERIFY(test::showActive(c.page));
-        QTest::mouseClick(c.page.helpButton(), Qt::LeftButton);
-        QCOMPARE(c.help.contexts, std::vector<int>{149});
-        QCOMPARE(c.page.title(), QStringLiteral("Comments"));
-    }
-
-    void everyControlIsNamedWithItsOwnAccessKey() {
-        CommentsPage c;
-        c.page.showRecord();
-        QVERIFY(test::showActive(c.page));
-        QCOMPARE(test::unnamedControls(&c.page).join(QLatin1Char('\n')), QString());
-        QCOMPARE(test::mnemonicClashes(&c.page).join(QLatin1Char('\n')), QString());
     }
 };
 

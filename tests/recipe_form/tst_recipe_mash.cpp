@@ -9,7 +9,6 @@
 #include "recipe_form/recipe_mash.h"
 #include "resources/message_catalogue.h"
 #include "storage/catalogue_string.h"
-#include "support/accessibility.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -395,24 +394,6 @@ private slots:
         QCOMPARE(modified.count(), 0);
         QTest::mouseClick(m.page.typeButton(1), Qt::LeftButton);
         QVERIFY(modified.count() > 0);
-    }
-
-    void helpOpensTheMashTopic() {
-        MashPage m;
-        QVERIFY(test::showActive(m.page));
-        QTest::mouseClick(m.page.helpButton(), Qt::LeftButton);
-        QCOMPARE(m.help.contexts, std::vector<int>{176});
-        QCOMPARE(m.page.helpTopic(), 176);
-        QCOMPARE(m.page.title(), QStringLiteral("Mash"));
-    }
-
-    void everyControlIsNamedWithItsOwnAccessKey() {
-        MashPage m;
-        m.recipe.m_RecipeMashType = 2;
-        m.page.showRecord();
-        QVERIFY(test::showActive(m.page));
-        QCOMPARE(test::unnamedControls(&m.page).join(QLatin1Char('\n')), QString());
-        QCOMPARE(test::mnemonicClashes(&m.page).join(QLatin1Char('\n')), QString());
     }
 };
 

@@ -13,7 +13,6 @@
 #include "recipe_form/recipe_rating_dlg.h"
 #include "recipe_form/score_spin_box.h"
 #include "storage/catalogue_string.h"
-#include "support/accessibility.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -220,27 +219,11 @@ private slots:
         QVERIFY(modified.count() > 0);
     }
 
-    void helpOpensTheRatingTopic() {
-        RatingPage r;
-        QVERIFY(test::showActive(r.page));
-        QTest::mouseClick(r.page.helpButton(), Qt::LeftButton);
-        QCOMPARE(r.help.contexts, std::vector<int>{150});
-        QCOMPARE(r.page.title(), QStringLiteral("Rating"));
-    }
-
     void hintsDescribeTheFields() {
         RatingPage r;
         QCOMPARE(r.page.notesBox()->accessibleDescription(), storage::catalogueString(130));
         QCOMPARE(r.page.dateSampled(1)->dateEdit()->accessibleDescription(),
                  storage::catalogueString(196));
-    }
-
-    void everyControlIsNamedWithItsOwnAccessKey() {
-        RatingPage r;
-        r.page.showRecord();
-        QVERIFY(test::showActive(r.page));
-        QCOMPARE(test::unnamedControls(&r.page).join(QLatin1Char('\n')), QString());
-        QCOMPARE(test::mnemonicClashes(&r.page).join(QLatin1Char('\n')), QString());
     }
 };
 
