@@ -121,6 +121,12 @@ public:
         return *grid;
     }
 
+    // The grid on the sample recipe with three hops.
+    recipe_form::CRecipeGrid1& makeOnBackyardPaleAle() {
+        host.recipeId = recipeOfBatch(kBackyardPaleAle);
+        return make();
+    }
+
     // Whether the current cell's editor is open.
     static bool isEditing(const grid::CGWGridCtrl* view) {
         return view->indexWidget(view->currentIndex()) != nullptr;

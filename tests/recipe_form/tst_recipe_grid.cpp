@@ -50,8 +50,7 @@ private slots:
 
     void bindsSixSheetsWithProgress() {
         GridRig rig(f, m_samples, QStringLiteral("bind.mdb"));
-        rig.host.recipeId = rig.recipeOfBatch(GridRig::kBackyardPaleAle);
-        CRecipeGrid1& grid = rig.make();
+        CRecipeGrid1& grid = rig.makeOnBackyardPaleAle();
         QCOMPARE(rig.host.progress, (std::vector<int>{30, 40, 50, 60, 70, 80, 90}));
         QCOMPARE(grid.count(), 6);
         QStringList tabs;
@@ -72,8 +71,7 @@ private slots:
 
     void everyControlIsNamed() {
         GridRig rig(f, m_samples, QStringLiteral("named.mdb"));
-        rig.host.recipeId = rig.recipeOfBatch(GridRig::kBackyardPaleAle);
-        CRecipeGrid1& grid = rig.make();
+        CRecipeGrid1& grid = rig.makeOnBackyardPaleAle();
         QCOMPARE(test::unnamedControls(&grid), QStringList());
         QCOMPARE(grid.accessibleName(), QStringLiteral("Recipe Ingredients"));
     }
@@ -125,8 +123,7 @@ private slots:
         QFETCH(Sheet, sheet);
         QFETCH(QStringList, texts);
         GridRig rig(f, m_samples, QStringLiteral("newrow.mdb"));
-        rig.host.recipeId = rig.recipeOfBatch(GridRig::kBackyardPaleAle);
-        CRecipeGrid1& grid = rig.make();
+        CRecipeGrid1& grid = rig.makeOnBackyardPaleAle();
         grid.reloadAll();
         QCOMPARE(rig.host.modified, 0);
         const int rows = grid.rowCount(sheet);
@@ -153,8 +150,7 @@ private slots:
 
     void reloadAllGoesYeastsFirstKitsLast() {
         GridRig rig(f, m_samples, QStringLiteral("order.mdb"));
-        rig.host.recipeId = rig.recipeOfBatch(GridRig::kBackyardPaleAle);
-        CRecipeGrid1& grid = rig.make();
+        CRecipeGrid1& grid = rig.makeOnBackyardPaleAle();
         QList<int> order;
         for (int s = 0; s < calc::kSheetCount; ++s) {
             connect(rig.model(static_cast<Sheet>(s)), &QAbstractItemModel::modelReset, this,
@@ -167,8 +163,7 @@ private slots:
     // Another recipe becomes current: the sheets show its rows.
     void reloadShowsTheHostsRecipe() {
         GridRig rig(f, m_samples, QStringLiteral("reload.mdb"));
-        rig.host.recipeId = rig.recipeOfBatch(GridRig::kBackyardPaleAle);
-        CRecipeGrid1& grid = rig.make();
+        CRecipeGrid1& grid = rig.makeOnBackyardPaleAle();
         rig.host.recipeId = rig.recipeOfBatch(1);
         grid.reloadAll();
         QCOMPARE(grid.rowCount(Sheet::Hops), 1);
@@ -329,8 +324,7 @@ private slots:
     // A click on a name cell opens the sheet's lookup as S does.
     void clickOnANameCellSelectsAnIngredient() {
         GridRig rig(f, m_samples, QStringLiteral("click.mdb"));
-        rig.host.recipeId = rig.recipeOfBatch(GridRig::kBackyardPaleAle);
-        CRecipeGrid1& grid = rig.make();
+        CRecipeGrid1& grid = rig.makeOnBackyardPaleAle();
         rig.goTo(Sheet::Grains, 0, 1);
         rig.lookupScript.pick = QStringList{QStringLiteral("Light Pale Malts"),
                                             QStringLiteral("American 2-Row Pale Malt")};
@@ -361,8 +355,7 @@ private slots:
                 {form});
         }
         GridRig rig(f, m_samples, QStringLiteral("extract.mdb"));
-        rig.host.recipeId = rig.recipeOfBatch(GridRig::kBackyardPaleAle);
-        CRecipeGrid1& grid = rig.make();
+        CRecipeGrid1& grid = rig.makeOnBackyardPaleAle();
         const int newRow = grid.rowCount(Sheet::Extracts);
         grid::CGWGridCtrl* view = rig.goTo(Sheet::Extracts, newRow, 1);
         rig.lookupScript.pick = QStringList{QStringLiteral("Aa Test"), QStringLiteral("Plain")};
@@ -382,8 +375,7 @@ private slots:
                                "0)"));
         }
         GridRig rig(f, m_samples, QStringLiteral("yeast.mdb"));
-        rig.host.recipeId = rig.recipeOfBatch(GridRig::kBackyardPaleAle);
-        CRecipeGrid1& grid = rig.make();
+        CRecipeGrid1& grid = rig.makeOnBackyardPaleAle();
         const int newRow = grid.rowCount(Sheet::Yeasts);
         grid::CGWGridCtrl* view = rig.goTo(Sheet::Yeasts, newRow, 1);
         rig.lookupScript.pick = QStringList{QStringLiteral("Aa Test"), QStringLiteral("Lazy")};
@@ -489,8 +481,7 @@ private slots:
         QLineEdit name(&form);
         name.setAccessibleName(QStringLiteral("Name"));
         GridRig rig(f, m_samples, QStringLiteral("focus.mdb"));
-        rig.host.recipeId = rig.recipeOfBatch(GridRig::kBackyardPaleAle);
-        CRecipeGrid1& grid = rig.make();
+        CRecipeGrid1& grid = rig.makeOnBackyardPaleAle();
         grid.setParent(&form);
         grid.move(0, 40);
         grid.show();

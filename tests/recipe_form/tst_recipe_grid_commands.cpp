@@ -45,8 +45,7 @@ class TestRecipeGridCommands : public QObject {
 
     std::unique_ptr<GridRig> backyardPaleAle(const QString& file) {
         auto rig = std::make_unique<GridRig>(f, m_samples, file);
-        rig->host.recipeId = rig->recipeOfBatch(GridRig::kBackyardPaleAle);
-        rig->make();
+        rig->makeOnBackyardPaleAle();
         return rig;
     }
     int hopRowsInFile(const QString& path, qint32 recipe) {
