@@ -249,6 +249,23 @@ private slots:
                  QStringLiteral("Second window"));
     }
 
+    // Another running copy of the program changes the hop on screen.
+    void aHopChangedByAnotherCopyIsNotOverwritten() {
+        auto dialog = openHops();
+        const QString hop = name(dialog.get());
+        f.exec(QStringLiteral("UPDATE Hops SET HopsComments = 'other copy' WHERE HopsName = ?"),
+               {hop});
+        enter(dialog.get(), QStringLiteral("HopsComments"), QStringLiteral("this window"));
+        f.prompts.answerNext(PromptAnswer::Yes);
+        keys::escape(dialog.get());
+        QVERIFY(dialog->isVisible());  // refused: the typing stays
+        QCOMPARE(shown(dialog.get(), QStringLiteral("HopsComments")),
+                 QStringLiteral("this window"));
+        QCOMPARE(f.query(QStringLiteral("SELECT HopsComments FROM Hops WHERE HopsName = ?"), {hop})
+                     .toString(),
+                 QStringLiteral("other copy"));
+    }
+
     // Another running copy of the program deletes the hop on screen.
     void aHopDeletedElsewhereIsReportedNotRecreated() {
         auto dialog = openHops();

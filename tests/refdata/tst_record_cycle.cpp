@@ -254,6 +254,14 @@ private slots:
         QCOMPARE(dialog->hintBalloon()->currentTool(), alpha);
     }
 
+    void withoutToolTipsNoHintIsShown() {
+        f.settings->setInteger(storage::Setting::DisplayToolTips, 0);
+        auto dialog = f.open(QStringLiteral("Hops"));
+        f.settings->setInteger(storage::Setting::DisplayToolTips, 1);
+        QTest::mouseMove(control(dialog.get(), QStringLiteral("HopsAlpha")));
+        QCOMPARE(dialog->hintBalloon()->currentTool(), nullptr);
+    }
+
     void findSaysItIsPlanned() {
         auto dialog = f.open(QStringLiteral("Hops"));
         keys::click(dialog.get(), refdata::CAddChgToolBar::Find);
