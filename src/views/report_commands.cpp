@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QPageSetupDialog>
+#include <QPageSize>
 #include <QPrinter>
 
 #include "reports/report_failure.h"
@@ -270,6 +271,9 @@ void ReportCommands::runPrint() {
         printer().setCopyCount(1);
         printer().setFullPage(true);
         device = &printer();
+        // The report is laid out on the paper chosen in Print Setup.
+        const bool letter = printer().pageLayout().pageSize().id() == QPageSize::Letter;
+        m_current->setPaper(letter ? reports::PaperSize::Letter : reports::PaperSize::A4);
     }
     m_current->SetPrinterOutput(1, device);
     bool printed = false;
