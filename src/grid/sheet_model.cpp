@@ -218,6 +218,10 @@ bool CGWSheetModel::setData(const QModelIndex& index, const QVariant& value, int
     const int row = index.row();
     const int column = index.column();
     if (isNewRow(row)) {
+        // An editor left empty on the untouched new row enters nothing.
+        if (!m_newRowStarted && text.isEmpty()) {
+            return false;
+        }
         startNewRow();
     }
     const QString old = cellText(row, column);

@@ -76,6 +76,10 @@ private slots:
         // It shows empty until it is edited; then its texts are asked for.
         QCOMPARE(b.hops()->cellText(0, 3), QString());
         QVERIFY(!b.hops()->isNewRowStarted());
+        // An editor opened on it and left empty enters nothing.
+        QVERIFY(!b.hops()->setData(b.hops()->index(0, 1), QString(), Qt::EditRole));
+        QVERIFY(!b.hops()->isNewRowStarted());
+        QCOMPARE(b.hopRowsInDatabase(), 0);
         QSignalSpy ended(b.source.get(), &CGWDAODataSource::endOfEdit);
         b.edit(0, 0, QStringLiteral("Cascade"));
         QCOMPARE(b.hopRowsInDatabase(), 1);
