@@ -39,6 +39,10 @@ void CSortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int log
              << QPointF((left + right) / 2.0, middle + half);
     }
     painter->save();
+    // The style may leave a clip or an opacity of its own behind.
+    painter->setClipRect(rect);
+    painter->setOpacity(1.0);
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(Qt::NoPen);
     painter->setBrush(palette().color(QPalette::ButtonText));

@@ -122,6 +122,29 @@ private slots:
         }
     }
 
+    // The sorted column's header carries a mark; the others none.
+    void theSortedColumnIsMarked() {
+        RecipeLogFixture f(m_data);
+        f.startWithLog();
+        QHeaderView* header = f.logView()->header();
+        const auto darkPixelsAtTheEnd = [header](int column) {
+            const QImage image = header->grab().toImage();
+            const int right = header->sectionViewportPosition(column) + header->sectionSize(column);
+            int dark = 0;
+            for (int x = right - 16; x < right - 4; ++x) {
+                for (int y = 2; y < image.height() - 2; ++y) {
+                    dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+                }
+            }
+            return dark;
+        };
+        QVERIFY(darkPixelsAtTheEnd(0) > 0);
+        QCOMPARE(darkPixelsAtTheEnd(2), 0);
+        f.clickHeader(2);
+        QVERIFY(darkPixelsAtTheEnd(2) > 0);
+        QCOMPARE(darkPixelsAtTheEnd(0), 0);
+    }
+
     void theRulesUsersSee() {
         RecipeLogFixture f(m_data, renumber);
         f.startWithLog();
