@@ -249,23 +249,11 @@ void CTargetStyleDlg::fillTree() {
 void CTargetStyleDlg::onSelectionChanged() {
     const QTreeWidgetItem* item = m_tree->currentItem();
     const std::optional<StyleSelection> chosen = CStyleTree::selectionOf(item);
-    if (!chosen || (item->childCount() > 0 && !hasStyle(*chosen))) {
-        return;  // the root, a name, or a category that only groups its subcategories
+    if (!chosen) {
+        return;  // the root or a style name
     }
     m_working = *chosen;
     ShowStyle();
-}
-
-bool CTargetStyleDlg::hasStyle(const StyleSelection& style) {
-    const StyleSelection working = std::exchange(m_working, style);
-    bool found = false;
-    try {
-        found = m_styles && seekWorking();
-    } catch (const storage::DaoException&) {
-        found = true;  // the lookup that follows tells the user
-    }
-    m_working = working;
-    return found;
 }
 
 bool CTargetStyleDlg::seekWorking() {
@@ -328,10 +316,6 @@ void CTargetStyleDlg::reportError(const storage::DaoException& error) {
 
 void CTargetStyleDlg::RestoreRecipeStyle() {
     m_working = m_initial;
-    // A recipe whose style was never chosen has none.
-    if (m_working.name.trimmed().isEmpty()) {
-        m_working = {kNoneSelected, m_initial.category, m_initial.subcategory};
-    }
     m_restoring = true;
     ShowStyle();
     m_restoring = false;

@@ -111,12 +111,10 @@ private:
     // opened (the user has been told).
     bool openStyles();
     void fillTree();
-    // A category or subcategory item was chosen. A category item whose
-    // styles all have subcategories only groups them: choosing it changes
-    // nothing.
+    // A category or subcategory item was chosen: it becomes the working
+    // selection, a category item standing for its style without a
+    // subcategory (which the Styles table may not have: the lookup says so).
     void onSelectionChanged();
-    // Whether the Styles table has that style.
-    bool hasStyle(const StyleSelection& style);
     // Seeks the working selection; false (and the user told) when it is not there.
     bool seekWorking();
     void reportNotFound();

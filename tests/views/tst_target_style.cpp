@@ -181,10 +181,16 @@ private slots:
         const QString low = rig.cell(Q::Gravity, C::Low);
         tree->setCurrentItem(tree->rootItem());
         tree->setCurrentItem(tree->itemOf(kTwinT1)->parent()->parent());
-        // A category whose styles all have subcategories only groups them.
-        tree->setCurrentItem(tree->itemOf(kTwinT1)->parent());
         QVERIFY(rig.shown().empty());
         QCOMPARE(rig.dlg->workingSelection(), kTwinT1);
+        // A category whose styles all have subcategories stands for a style
+        // without one, which the table lacks: the user is told, and the
+        // labels and limits keep what they showed.
+        const QTreeWidgetItem* category = tree->itemOf(kTwinT1)->parent();
+        tree->setCurrentItem(const_cast<QTreeWidgetItem*>(category));
+        QCOMPARE(rig.shown(), std::vector<int>{1220});
+        QCOMPARE(rig.dlg->workingSelection(),
+                 (StyleSelection{kTwinT1.name, kTwinT1.category, QStringLiteral(" ")}));
         QCOMPARE(rig.labels(), before);
         QCOMPARE(rig.cell(Q::Gravity, C::Low), low);
     }
@@ -406,9 +412,9 @@ private slots:
         Rig rig(m_data, kTwinT1);
         views::CStyleTree* tree = rig.dlg->tree();
         QVERIFY(tree->hasFocus());
-        // The root, its first style name, opened, and that style's category.
         // The root, its first style name opened, and that name's category,
-        // which only groups its subcategories: nothing is chosen yet.
+        // which only groups its subcategories: the lookup of a style without
+        // a subcategory fails and says so.
         QTest::keyClick(tree, Qt::Key_Home);
         QTest::keyClick(tree, Qt::Key_Down);
         QTest::keyClick(tree, Qt::Key_Right);
@@ -416,7 +422,10 @@ private slots:
         const QTreeWidgetItem* category = tree->currentItem();
         QVERIFY(category != nullptr && category->parent() != nullptr);
         QCOMPARE(category->parent()->parent(), tree->rootItem());
-        QCOMPARE(rig.dlg->workingSelection(), kTwinT1);
+        QCOMPARE(rig.shown(), std::vector<int>{1220});
+        QCOMPARE(
+            rig.dlg->workingSelection(),
+            (StyleSelection{category->parent()->text(0), category->text(0), QStringLiteral(" ")}));
         // Opened, its first subcategory is a style.
         QTest::keyClick(tree, Qt::Key_Right);
         QTest::keyClick(tree, Qt::Key_Down);
@@ -426,7 +435,7 @@ private slots:
         QCOMPARE(chosen, (StyleSelection{category->parent()->text(0), category->text(0),
                                          subcategory->text(0)}));
         QCOMPARE(rig.labels(), (QStringList{chosen.name, chosen.category, chosen.subcategory}));
-        QVERIFY(rig.shown().empty());
+        QCOMPARE(rig.shown(), std::vector<int>{1220});
         QTest::keyClick(tree, closeKey);
         QCOMPARE(rig.dlg->result(), result);
         QVERIFY(!rig.dlg->isVisible());
