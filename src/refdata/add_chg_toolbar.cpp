@@ -112,10 +112,11 @@ CAddChgToolBar::CAddChgToolBar(QWidget* dialog) : QToolBar(dialog) {
         const QList<QKeySequence> keys = keysOf(command);
         if (!keys.isEmpty()) {
             action->setShortcuts(keys);
-            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            action->setShortcutContext(Qt::WindowShortcut);
             action->setToolTip(QStringLiteral("%1 (%2)").arg(
                 text.value(1), keys.front().toString(QKeySequence::NativeText)));
-            // The dialog hears the keys wherever the focus is inside it.
+            // The dialog hears the keys wherever the focus is inside it, and
+            // also when nothing in it can take the focus (an empty table).
             dialog->addAction(action);
         }
         addAction(action);

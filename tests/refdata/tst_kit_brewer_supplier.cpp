@@ -344,7 +344,7 @@ private slots:
         keys::next(dlg.get());
         keys::last(dlg.get());
         QVERIFY(f.prompts.shown().empty());
-        keys::click(dlg.get(), refdata::CAddChgToolBar::Add);
+        keys::add(dlg.get());
         QCOMPARE(focused(), first);
         for (const QString& field : fields) {
             enter(dlg.get(), field.section(QLatin1Char('='), 0, 0),
