@@ -16,6 +16,7 @@
 #include "resources/prompt_service.h"
 #include "shell/help_topic.h"
 #include "shell/hint_balloon.h"
+#include "shell/override_cursor.h"
 #include "storage/catalogue_string.h"
 #include "storage/dao_exception.h"
 #include "storage/error_report.h"
@@ -44,13 +45,6 @@ using storage::catalogueString;
 
 // Shows a cursor while it lives: the wait cursor while the list is read, the
 // arrow over a message box shown meanwhile.
-class OverrideCursor {
-public:
-    explicit OverrideCursor(Qt::CursorShape shape) { QGuiApplication::setOverrideCursor(shape); }
-    ~OverrideCursor() { QGuiApplication::restoreOverrideCursor(); }
-    OverrideCursor(const OverrideCursor&) = delete;
-    OverrideCursor& operator=(const OverrideCursor&) = delete;
-};
 
 // The dialog's size in pixels for its font.
 QSize dialogUnitsToPixels(const QFont& font, int width, int height) {
@@ -147,7 +141,7 @@ std::string CLookupDlg::fixedRowInfoText(const QString&) const {
 }
 
 bool CLookupDlg::load() {
-    const OverrideCursor wait(Qt::WaitCursor);
+    const shell::OverrideCursor wait(Qt::WaitCursor);
     if (m_columnCount == 0) {
         setUpColumns();
     }
@@ -179,7 +173,7 @@ bool CLookupDlg::openDatabase() {
 }
 
 void CLookupDlg::reportError(const storage::DaoException& error) {
-    const OverrideCursor arrow(Qt::ArrowCursor);
+    const shell::OverrideCursor arrow(Qt::ArrowCursor);
     storage::ReportDaoException(error, m_prompts, m_help);
 }
 
@@ -193,7 +187,7 @@ bool CLookupDlg::fillList() {
         }
         if (m_recordset->isEOF()) {
             const std::string word(catalogueText(tableWordNumber()));
-            const OverrideCursor arrow(Qt::ArrowCursor);
+            const shell::OverrideCursor arrow(Qt::ArrowCursor);
             m_prompts.show(kMsgEmptyTable, formatMessage(kMsgEmptyTable, word),
                            PromptIcon::Exclamation);
             return false;

@@ -10,6 +10,7 @@
 #include "recipe_form/form_pictures.h"
 #include "recipe_form/recipe_summary.h"
 #include "resources/help_service.h"
+#include "shell/override_cursor.h"
 #include "storage/catalogue_string.h"
 #include "storage/dao_exception.h"
 #include "storage/error_report.h"
@@ -24,14 +25,6 @@ constexpr int kTipDisplayOnly = 197;
 constexpr double kColumnInches = 0.3;
 constexpr int kColumnUnits = 12;
 
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 }  // namespace
 
 CRecipeRecipePage::CRecipeRecipePage(storage::Database& recipes, PromptService& prompts,
@@ -41,7 +34,7 @@ CRecipeRecipePage::CRecipeRecipePage(storage::Database& recipes, PromptService& 
       m_prompts(prompts),
       m_help(help) {
     setObjectName(QStringLiteral("recipePage"));
-    WaitCursor wait;
+    const shell::OverrideCursor wait;
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("ingredientSummary"));
     m_list->setRootIsDecorated(false);

@@ -8,6 +8,7 @@
 #include "resources/message_catalogue.h"
 #include "resources/prompt_service.h"
 #include "shell/hint_balloon.h"
+#include "shell/override_cursor.h"
 #include "storage/catalogue_string.h"
 #include "storage/dao_exception.h"
 #include "storage/database.h"
@@ -27,14 +28,6 @@ constexpr int kMsgSaveChanges = 262;
 constexpr int kMsgContactWortline = 263;
 constexpr int kMsgRefreshMissing = 1240;
 constexpr int kMsgWorkspaceFailed = 1241;
-
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -88,7 +81,7 @@ bool CAddChgDAO::load() {
         return true;
     }
     {
-        std::unique_ptr<WaitCursor> wait = std::make_unique<WaitCursor>();
+        std::unique_ptr<shell::OverrideCursor> wait = std::make_unique<shell::OverrideCursor>();
         if (!openWorkspace()) {
             return false;
         }

@@ -21,6 +21,7 @@
 #include "shell/info_status_bar.h"
 #include "shell/main_frame.h"
 #include "shell/options_sheet.h"
+#include "shell/override_cursor.h"
 #include "shell/program_files.h"
 #include "shell/splash_window.h"
 #include "shell/tip_dialog.h"
@@ -60,14 +61,6 @@ constexpr HelpTopic kHelpTopics[] = {
     {cmd::HelpHomePage, 32879}, {cmd::HelpUsing, 57668},
 };
 
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 // A database of a kind in the folder: an existing one of the right kind is
 // kept, otherwise a new one is made under the first free name.
 QString provideDatabase(const QDir& folder, const QString& base, const QString& marker,
@@ -94,9 +87,9 @@ QString viewName(ViewKind kind) {
 
 // Commands that act on the recipe form, or would open a second database:
 // the recipe log has no part in them.
-constexpr int kNotInLog[] = {cmd::FileOpen,    cmd::FileSave,       cmd::RecordFirst,
-                             cmd::RecordPrev,  cmd::RecordNext,     cmd::RecordLast,
-                             cmd::RecordAdd,   cmd::RecordCopy,     cmd::RecordRefresh,
+constexpr int kNotInLog[] = {cmd::FileOpen,     cmd::FileSave,    cmd::RecordFirst,
+                             cmd::RecordPrev,   cmd::RecordNext,  cmd::RecordLast,
+                             cmd::RecordAdd,    cmd::RecordCopy,  cmd::RecordRefresh,
                              cmd::RecordDelete, cmd::RecordCommit};
 
 }  // namespace
@@ -163,7 +156,7 @@ bool CMwcalcApp::ensureDefaultDatabases() {
             throw storage::DaoException(storage::DaoError::CannotOpen,
                                         QStringLiteral("The folder could not be made."));
         }
-        WaitCursor wait;
+        const OverrideCursor wait;
         const QString data =
             provideDatabase(folder, QStringLiteral("MaltwiseData"), storage::kDataMarker,
                             &storage::createSeededDataDatabase);
@@ -224,7 +217,7 @@ bool CMwcalcApp::OpenDocumentFile(const QString& path) {
     auto document = std::make_unique<storage::CMwcalcDoc>(m_settings, m_prompts, &m_help,
                                                           m_frame->infoStatusBar());
     {
-        WaitCursor wait;
+        const OverrideCursor wait;
         if (!document->OnOpenDocument(path)) {
             return false;
         }
@@ -346,7 +339,7 @@ void CMwcalcApp::compactOrRepair(bool repair) {
         return;
     }
     try {
-        WaitCursor wait;
+        const OverrideCursor wait;
         if (repair) {
             storage::repairDatabase(path);
         } else {

@@ -12,6 +12,7 @@
 #include "resources/message_catalogue.h"
 #include "resources/number_text.h"
 #include "shell/help_topic.h"
+#include "shell/override_cursor.h"
 
 namespace mw::views {
 
@@ -66,7 +67,7 @@ CCalcMessagesDlg::CCalcMessagesDlg(const calc::CalcMessageList& messages, unsign
 }
 
 void CCalcMessagesDlg::fillList(const calc::CalcMessageList& messages) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const shell::OverrideCursor wait;
     m_list->setColumnCount(0);
     m_list->setHeaderLabels(text(catalogueText(kHeadings)).split(QLatin1Char(',')));
     m_list->clear();
@@ -99,7 +100,6 @@ void CCalcMessagesDlg::fillList(const calc::CalcMessageList& messages) {
         first->setSelected(true);
     }
     m_list->setFocus();
-    QGuiApplication::restoreOverrideCursor();
 }
 
 }  // namespace mw::views

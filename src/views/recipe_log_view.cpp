@@ -7,6 +7,7 @@
 
 #include "resources/message_catalogue.h"
 #include "resources/prompt_service.h"
+#include "shell/override_cursor.h"
 #include "storage/catalogue_string.h"
 #include "storage/dao_exception.h"
 #include "storage/error_report.h"
@@ -26,14 +27,6 @@ constexpr int kMsgNoWorkspace = 1018;
 constexpr int kMsgBatchOutOfReach = 1200;
 // The largest batch number a change notice can carry (16 bits).
 constexpr long kLargestNoticeBatch = 0xffff;
-
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 std::vector<RecipeLogRow> readRows(storage::CRecordSetRecipeLog& log) {
     std::vector<RecipeLogRow> rows;
@@ -95,7 +88,7 @@ CRecipeLogView::~CRecipeLogView() {
 }
 
 void CRecipeLogView::OnInitialUpdate() {
-    WaitCursor wait;
+    const shell::OverrideCursor wait;
     Refill();
 }
 
@@ -158,7 +151,7 @@ storage::CRecordSetRecipeLog* CRecipeLogView::GetLogRecordset() {
 }
 
 void CRecipeLogView::Refill() {
-    WaitCursor wait;
+    const shell::OverrideCursor wait;
     std::vector<RecipeLogRow> rows;
     const bool opened = m_recordset && m_recordset->isOpen();
     if (storage::CRecordSetRecipeLog* log = GetLogRecordset()) {

@@ -13,6 +13,7 @@
 #include "shell/command_ids.h"
 #include "shell/command_set.h"
 #include "shell/main_frame.h"
+#include "shell/override_cursor.h"
 #include "storage/settings.h"
 #include "views/report_preview.h"
 #include "views/rpe_mdi_child_wnd.h"
@@ -34,14 +35,6 @@ constexpr int kPreviewHeight = 400;
 
 // The subreports sit in the detail sections 4000 + 25 i, i = 1 to 12.
 constexpr int kDetailSections = 12;
-
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 std::string lu(long long value) {
     return formatNumber(191, static_cast<double>(value));
@@ -136,7 +129,7 @@ void ReportCommands::SelectReport(QWidget* parent) {
     }
     bool opened = false;
     {
-        WaitCursor wait;
+        const shell::OverrideCursor wait;
         m_choice = chosen;
         opened = openCurrentJob(chosen->baseName);
         if (opened) {
@@ -249,7 +242,7 @@ void ReportCommands::runPreview() {
     m_current->SetWindowOutput(output);
     bool started = false;
     {
-        WaitCursor wait;
+        const shell::OverrideCursor wait;
         started = m_current->Run();
     }
     auto* preview = qobject_cast<QWidget*>(m_current->GetPreviewWindow());
@@ -278,7 +271,7 @@ void ReportCommands::runPrint() {
     m_current->SetPrinterOutput(1, device);
     bool printed = false;
     {
-        WaitCursor wait;
+        const shell::OverrideCursor wait;
         printed = m_current->Run();
     }
     if (!printed) {

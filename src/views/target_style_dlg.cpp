@@ -15,6 +15,7 @@
 #include "resources/prompt_service.h"
 #include "shell/color_static.h"
 #include "shell/help_topic.h"
+#include "shell/override_cursor.h"
 #include "storage/dao_exception.h"
 #include "storage/data_records.h"
 #include "storage/error_report.h"
@@ -37,13 +38,6 @@ const QString kNotAvailable = QStringLiteral("(N/A)");
 
 // Shows a cursor while it lives: the wait cursor while the styles are read,
 // the arrow over a message box shown meanwhile.
-class OverrideCursor {
-public:
-    explicit OverrideCursor(Qt::CursorShape shape) { QGuiApplication::setOverrideCursor(shape); }
-    ~OverrideCursor() { QGuiApplication::restoreOverrideCursor(); }
-    OverrideCursor(const OverrideCursor&) = delete;
-    OverrideCursor& operator=(const OverrideCursor&) = delete;
-};
 
 std::string utf8(const QString& text) {
     return text.toStdString();
@@ -165,7 +159,7 @@ void CTargetStyleDlg::setInitialSelection(const StyleSelection& selection) {
 }
 
 void CTargetStyleDlg::OnInitDialog() {
-    const OverrideCursor wait(Qt::WaitCursor);
+    const shell::OverrideCursor wait(Qt::WaitCursor);
     if (!openStyles()) {
         return;
     }
@@ -200,7 +194,7 @@ bool CTargetStyleDlg::openStyles() {
         m_styles->moveFirst();
         if (m_styles->isEOF()) {
             m_styles.reset();
-            const OverrideCursor arrow(Qt::ArrowCursor);
+            const shell::OverrideCursor arrow(Qt::ArrowCursor);
             m_services.prompts.show(kMsgEmptyTable, formatMessage(kMsgEmptyTable, "Styles"),
                                     PromptIcon::Exclamation);
             return false;
@@ -295,7 +289,7 @@ void CTargetStyleDlg::ShowStyle() {
 }
 
 void CTargetStyleDlg::reportNotFound() {
-    const OverrideCursor arrow(Qt::ArrowCursor);
+    const shell::OverrideCursor arrow(Qt::ArrowCursor);
     if (m_restoring) {
         m_services.prompts.show(kMsgStyleDataNotFound, PromptIcon::Information);
         return;
@@ -310,7 +304,7 @@ void CTargetStyleDlg::reportNotFound() {
 }
 
 void CTargetStyleDlg::reportError(const storage::DaoException& error) {
-    const OverrideCursor arrow(Qt::ArrowCursor);
+    const shell::OverrideCursor arrow(Qt::ArrowCursor);
     storage::ReportDaoException(error, m_services.prompts, m_services.help);
 }
 
