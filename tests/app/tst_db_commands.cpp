@@ -11,45 +11,23 @@
 #include "calc/assumption_report.h"
 #include "calc/hop_utilization.h"
 #include "calc/recipe_calculation.h"
-#include "db_commands.h"
 #include "storage/data_records.h"
 #include "storage/database.h"
 #include "storage/hop_utilization_reader.h"
 #include "storage/ingredient_loader.h"
 #include "storage/recipe_record_fields.h"
 #include "storage/recipe_records.h"
+#include "support/db_command_run.h"
 #include "support/scripted_prompts.h"
 
 using namespace mw;
 
 namespace {
 
-struct Run {
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-QString readAll(std::FILE* file) {
-    std::rewind(file);
-    QByteArray bytes;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, static_cast<qsizetype>(n));
-    }
-    std::fclose(file);
-    return QString::fromUtf8(bytes);
-}
+using Run = test::DbCommandRun;
 
 Run run(const QStringList& arguments) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    Run r;
-    r.status = app::runDbCommand(arguments, out, err);
-    r.out = readAll(out);
-    r.err = readAll(err);
-    return r;
+    return test::runDbCommand(arguments);
 }
 
 int count(const QString& path, const QString& sql) {

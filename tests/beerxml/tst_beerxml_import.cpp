@@ -9,7 +9,7 @@
 
 #include "beerxml/beerxml_import.h"
 #include "beerxml_fixture.h"
-#include "db_commands.h"
+#include "support/db_command_run.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -19,29 +19,14 @@ using mw::test::recipeRow;
 
 namespace {
 
-QString readAll(std::FILE* file) {
-    std::rewind(file);
-    QByteArray bytes;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, static_cast<qsizetype>(n));
-    }
-    std::fclose(file);
-    return QString::fromUtf8(bytes);
-}
-
 // Runs a maltwise-db command line; returns its status and output.
 int runDb(const QStringList& args, QString* out, QString* err = nullptr) {
-    std::FILE* o = std::tmpfile();
-    std::FILE* e = std::tmpfile();
-    const int status = app::runDbCommand(args, o, e);
-    *out = readAll(o);
-    const QString errText = readAll(e);
+    const mw::test::DbCommandRun r = mw::test::runDbCommand(args);
+    *out = r.out;
     if (err != nullptr) {
-        *err = errText;
+        *err = r.err;
     }
-    return status;
+    return r.status;
 }
 
 }  // namespace

@@ -5,40 +5,18 @@
 #include <QtTest>
 #include <cstdio>
 
-#include "db_commands.h"
 #include "report_fixture.h"
+#include "support/db_command_run.h"
 #include "support/test_registry.h"
 
 namespace mw::test {
 
 namespace {
 
-struct CommandResult {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-QString drain(std::FILE* file) {
-    std::rewind(file);
-    QByteArray bytes;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, static_cast<qsizetype>(n));
-    }
-    std::fclose(file);
-    return QString::fromUtf8(bytes);
-}
+using CommandResult = DbCommandRun;
 
 CommandResult run(const QStringList& arguments) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    CommandResult r;
-    r.status = app::runDbCommand(arguments, out, err);
-    r.out = drain(out);
-    r.err = drain(err);
-    return r;
+    return runDbCommand(arguments);
 }
 
 }  // namespace
