@@ -54,8 +54,19 @@ CCalcMessagesDlg::CCalcMessagesDlg(const calc::CalcMessageList& messages, unsign
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 
+    m_details = new QPushButton(QStringLiteral("&Details..."), this);
+    m_details->setObjectName(QStringLiteral("details"));
+    m_details->setAutoDefault(false);
+    m_details->hide();
+    connect(m_details, &QPushButton::clicked, this, [this] {
+        if (m_openDetails) {
+            m_openDetails();
+        }
+    });
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    buttons->addWidget(m_details);
     buttons->addWidget(m_ok);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
@@ -64,6 +75,11 @@ CCalcMessagesDlg::CCalcMessagesDlg(const calc::CalcMessageList& messages, unsign
     fillList(messages);
     // Wider than its 381 by 95 dialog units: the texts are long.
     resize(860, 240);
+}
+
+void CCalcMessagesDlg::setDetailsHandler(std::function<void()> open) {
+    m_openDetails = std::move(open);
+    m_details->setVisible(static_cast<bool>(m_openDetails));
 }
 
 void CCalcMessagesDlg::fillList(const calc::CalcMessageList& messages) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QPushButton;
 class QTreeWidget;
@@ -29,6 +30,10 @@ public:
 
     QTreeWidget* list() const { return m_list; }
     QPushButton* okButton() const { return m_ok; }
+    // "&Details...": shown once something can tell the details behind the
+    // figures (the Prediction Details window); hidden otherwise.
+    QPushButton* detailsButton() const { return m_details; }
+    void setDetailsHandler(std::function<void()> open);
     unsigned messageCount() const { return m_count; }
 
 private:
@@ -37,6 +42,8 @@ private:
     unsigned m_count;
     QTreeWidget* m_list = nullptr;
     QPushButton* m_ok = nullptr;
+    QPushButton* m_details = nullptr;
+    std::function<void()> m_openDetails;
 };
 
 }  // namespace mw::views

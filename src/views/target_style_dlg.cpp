@@ -137,10 +137,20 @@ void CTargetStyleDlg::buildControls() {
     connect(m_ok, &QPushButton::clicked, this, &CTargetStyleDlg::accept);
     connect(m_cancel, &QPushButton::clicked, this, &CTargetStyleDlg::reject);
     connect(m_helpButton, &QPushButton::clicked, this, [this] { OnHelp(); });
+    m_details = new QPushButton(QStringLiteral("&Details..."), this);
+    m_details->setObjectName(QStringLiteral("details"));
+    m_details->setAutoDefault(false);
+    m_details->hide();
+    connect(m_details, &QPushButton::clicked, this, [this] {
+        if (m_openDetails) {
+            m_openDetails();
+        }
+    });
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     buttons->addWidget(m_helpButton);
+    buttons->addWidget(m_details);
     buttons->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
@@ -313,6 +323,11 @@ void CTargetStyleDlg::RestoreRecipeStyle() {
     m_restoring = true;
     ShowStyle();
     m_restoring = false;
+}
+
+void CTargetStyleDlg::setDetailsHandler(std::function<void()> open) {
+    m_openDetails = std::move(open);
+    m_details->setVisible(static_cast<bool>(m_openDetails));
 }
 
 void CTargetStyleDlg::ShowSelection() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "storage/database.h"
@@ -100,6 +101,10 @@ public:
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
     QPushButton* helpButton() const { return m_helpButton; }
+    // "&Details...": shown once something can tell the details behind the
+    // predictions (the Prediction Details window); hidden otherwise.
+    QPushButton* detailsButton() const { return m_details; }
+    void setDetailsHandler(std::function<void()> open);
 
 public slots:
     void accept() override;
@@ -143,6 +148,8 @@ private:
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_helpButton = nullptr;
+    QPushButton* m_details = nullptr;
+    std::function<void()> m_openDetails;
 };
 
 }  // namespace mw::views

@@ -4,6 +4,7 @@
 #include "recipe_form/recipe_form_sheet.h"
 #include "storage/recipe_records.h"
 #include "views/calc_messages_dlg.h"
+#include "views/prediction_details_window.h"
 #include "views/target_style_dlg.h"
 
 namespace mw::views {
@@ -58,6 +59,7 @@ void writeTargetStyle(const CTargetStyleDlg& dlg, recipe_form::CRecipeFormSheet&
 void runTargetStyleDlg(recipe_form::CRecipeFormSheet& form, TargetStyleServices services) {
     CTargetStyleDlg dlg({services.settings, services.prompts, services.help}, &form);
     setUpFromRecipe(dlg, form);
+    dlg.setDetailsHandler([&form] { runPredictionDetails(form); });
     dlg.OnInitDialog();
     if (dlg.exec() == QDialog::Accepted) {
         writeTargetStyle(dlg, form);
@@ -67,6 +69,7 @@ void runTargetStyleDlg(recipe_form::CRecipeFormSheet& form, TargetStyleServices 
 void runCalcMessagesDlg(recipe_form::CRecipeFormSheet& form) {
     const calc::RecipeCalculation& calculation = form.calculation();
     CCalcMessagesDlg dlg(calculation.messages(), calculation.messages().count(), &form);
+    dlg.setDetailsHandler([&form] { runPredictionDetails(form); });
     dlg.exec();
 }
 

@@ -142,6 +142,23 @@ private slots:
         QTest::keyClick(dlg.list(), Qt::Key_Escape);
         QVERIFY(!dlg.isVisible());
     }
+
+    // "&Details..." is there only when something can show the details, and
+    // its access key reaches it from the list.
+    void detailsByItsAccessKey() {
+        calc::CalcMessageList messages;
+        messages.append("Warning: Something.");
+        CCalcMessagesDlg dlg(messages, 1);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QVERIFY(!dlg.detailsButton()->isVisible());
+        int opened = 0;
+        dlg.setDetailsHandler([&opened] { ++opened; });
+        QVERIFY(dlg.detailsButton()->isVisible());
+        QTest::keyClick(dlg.list(), Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(opened, 1);
+        QVERIFY(dlg.isVisible());
+    }
 };
 
 MW_REGISTER_TEST(TestCalcMessages)

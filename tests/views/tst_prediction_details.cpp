@@ -1,6 +1,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 #include <bit>
@@ -11,9 +12,12 @@
 #include "support/accessibility.h"
 #include "support/test_registry.h"
 #include "target_style_fixture.h"
+#include "views/calc_messages_dlg.h"
 #include "views/prediction_details_dlg.h"
 #include "views/prediction_details_window.h"
 #include "views/range_bar.h"
+#include "views/target_style_dlg.h"
+#include "views/target_style_windows.h"
 
 using namespace mw;
 using test::OnModal;
@@ -111,6 +115,49 @@ private slots:
         const views::PredictionDetails d = views::recalculateWithDetails(*f.form());
         const calc::DisplayColour c = calc::srmDisplayColour(d.modern.colour.srm.front().value);
         QCOMPARE(swatch, QColor(c.red, c.green, c.blue));
+    }
+
+    // "&Details..." in the Calculation Messages window and in the Target
+    // Style window opens the same window over the recipe; closing it returns
+    // to the window it came from.
+    void openedFromTheMessagesAndTargetStyleWindows_data() {
+        QTest::addColumn<bool>("fromTargetStyle");
+        QTest::newRow("Calculation Messages") << false;
+        QTest::newRow("Target Style") << true;
+    }
+    void openedFromTheMessagesAndTargetStyleWindows() {
+        QFETCH(bool, fromTargetStyle);
+        TargetStyleFixture f(m_data);
+        f.start();
+        f.showBatch(2);
+        f.form()->RecalculateRecipe(false);
+
+        bool detailsShown = false;
+        bool cameBack = false;
+        const auto pressDetails = [&](QDialog& from, QPushButton* details) {
+            QVERIFY(details->isVisible());
+            OnModal<CPredictionDetailsDlg> inner([&](CPredictionDetailsDlg& dlg) {
+                detailsShown = !dlg.bars().empty();
+                QTest::keyClick(&dlg, Qt::Key_Escape);
+            });
+            QTest::mouseClick(details, Qt::LeftButton);
+            QVERIFY(inner.ran);
+            cameBack = from.isVisible();
+            QTest::keyClick(&from, Qt::Key_Escape);
+        };
+        if (fromTargetStyle) {
+            OnModal<views::CTargetStyleDlg> outer(
+                [&](views::CTargetStyleDlg& dlg) { pressDetails(dlg, dlg.detailsButton()); });
+            views::runTargetStyleDlg(*f.form(), f.services());
+            QVERIFY(outer.ran);
+        } else {
+            OnModal<views::CCalcMessagesDlg> outer(
+                [&](views::CCalcMessagesDlg& dlg) { pressDetails(dlg, dlg.detailsButton()); });
+            views::runCalcMessagesDlg(*f.form());
+            QVERIFY(outer.ran);
+        }
+        QVERIFY(detailsShown);
+        QVERIFY(cameBack);
     }
 
     // Opening the window leaves the classic figures as a plain recalculation
