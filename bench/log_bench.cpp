@@ -14,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench_timing.h"
 #include "resources/prompt_service.h"
 #include "storage/database.h"
 #include "storage/recipe_document.h"
@@ -26,6 +27,7 @@
 #include "views/recipe_log_view.h"
 
 using namespace mw;
+using bench::medianMs;
 
 namespace {
 
@@ -70,20 +72,6 @@ void fill(storage::Database& db) {
     t.commit();
 }
 
-double medianMs(int runs, const std::function<void()>& prepare,
-                const std::function<void()>& operation) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        operation();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,21 +108,18 @@ int main(int argc, char** argv) {
     }
     std::printf("log_bench: the recipe log over %d recipes\n", kRecipes);
 
-    const double refill = medianMs(
-        21, [] {},
-        [&] {
-            log.Refill();
-            QApplication::processEvents();
-        });
+    const double refill = medianMs(21, [&] {
+        log.Refill();
+        QApplication::processEvents();
+    });
     std::printf("  refill (read, show, sort):     %8.2f ms  (target < 100)\n", refill);
-    const double read = medianMs(
-        21, [] {}, [&] {
-            storage::CRecordSetRecipeLog* records = log.GetLogRecordset();
-            records->requery();
-            while (!records->isEOF()) {
-                records->moveNext();
-            }
-        });
+    const double read = medianMs(21, [&] {
+        storage::CRecordSetRecipeLog* records = log.GetLogRecordset();
+        records->requery();
+        while (!records->isEOF()) {
+            records->moveNext();
+        }
+    });
     std::printf("    of which the log query read: %8.2f ms\n", read);
 
     views::RecipeLogModel& model = log.logModel();
@@ -144,8 +129,8 @@ int main(int argc, char** argv) {
         for (const bool ascending : {true, false}) {
             // Each run starts from the batch order the log opens with.
             const double sort = medianMs(
-                21, [&] { model.sortBy(views::ColumnBatch, true); },
-                [&] { model.sortBy(column, ascending); });
+                21, [&] { model.sortBy(column, ascending); },
+                [&] { model.sortBy(views::ColumnBatch, true); });
             std::printf("  sort by %-12s %-10s %8.2f ms  (target < 16)\n", captions[column],
                         ascending ? "ascending" : "descending", sort);
         }

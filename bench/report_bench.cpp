@@ -13,6 +13,7 @@
 #include <ctime>
 #include <vector>
 
+#include "bench_timing.h"
 #include "reports/report_composer.h"
 #include "reports/report_data.h"
 #include "reports/report_engine.h"
@@ -21,6 +22,7 @@
 #include "storage/seed_data.h"
 
 using namespace mw;
+using bench::median;
 
 namespace {
 
@@ -41,11 +43,6 @@ void fill(const QString& path) {
                 {batch, QStringLiteral("Recipe number %1 of the big book").arg(batch)});
     }
     t.commit();
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 struct Timing {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench_timing.h"
 #include "resources/prompt_service.h"
 #include "storage/database.h"
 #include "storage/ingredient_loader.h"
@@ -22,6 +23,7 @@
 #include "storage/settings.h"
 
 using namespace mw;
+using bench::medianMs;
 
 namespace {
 
@@ -71,18 +73,6 @@ void fill(storage::Database& db) {
                 {id});
     }
     t.commit();
-}
-
-double medianMs(int runs, const std::function<void()>& operation) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        operation();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 }  // namespace
