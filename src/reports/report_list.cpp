@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "storage/program_folders.h"
+
 namespace mw::reports {
 
 const ReportEntry* findReport(const QString& baseName) {
@@ -31,18 +33,17 @@ QString reportPath(const QString& folder, const QString& baseName) {
 }
 
 QString reportFolder() {
-    const QString program = QCoreApplication::applicationDirPath();
-    const QStringList folders{
-        program,
-        QDir(program).filePath(QStringLiteral("../share/maltwise/reports")),
-        QStringLiteral(MW_SOURCE_RESOURCES "/reports"),
-    };
-    for (const QString& folder : folders) {
-        if (QFileInfo::exists(reportPath(folder, QLatin1String(kCurrentRecipeReport)))) {
-            return QDir::cleanPath(folder);
+    // The layouts lie directly in the program's folder in a build, and in a
+    // "reports" folder of the installed share folder and the source tree.
+    for (const QString& folder : storage::programFolders()) {
+        for (const QString& candidate :
+             {folder, QDir(folder).filePath(QStringLiteral("reports"))}) {
+            if (QFileInfo::exists(reportPath(candidate, QLatin1String(kCurrentRecipeReport)))) {
+                return QDir::cleanPath(candidate);
+            }
         }
     }
-    return program;
+    return QCoreApplication::applicationDirPath();
 }
 
 }  // namespace mw::reports

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "storage/program_folders.h"
+
 namespace mw::shell {
 
 QString GetProgramDirectory() {
@@ -11,12 +13,7 @@ QString GetProgramDirectory() {
 }
 
 QString findProgramFile(const QString& relativePath) {
-    const QStringList folders{
-        GetProgramDirectory(),
-        QDir(GetProgramDirectory()).filePath(QStringLiteral("../share/maltwise")),
-        QStringLiteral(MW_SOURCE_RESOURCES),
-    };
-    for (const QString& folder : folders) {
+    for (const QString& folder : storage::programFolders()) {
         const QString candidate = QDir(folder).filePath(relativePath);
         if (QFileInfo::exists(candidate)) {
             return QDir::cleanPath(candidate);
