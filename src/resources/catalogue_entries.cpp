@@ -787,6 +787,28 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1388,
      "%1: this program divides each hop's bitterness by the boil size (%2 litres), where the file's "
      "figure may rest on the batch size (%3 litres)"},
+    // restore a backup: the question before the recipe database is replaced (date, path)
+    {1470,
+     "Warning:\nRestoring puts the recipes of the backup made %1 in the place of every recipe "
+     "in\n%2\n\nThe recipe database as it is now is kept as a backup first.  Do you want to "
+     "restore this backup?"},
+    // backups: the copy made on opening failed its integrity check (path)
+    {1471,
+     "Warning:\nToday's backup of the recipe database\n%1\nfailed its integrity check and was "
+     "deleted; the older backups are kept.\n\nThe recipe database itself may be damaged.  Tools, "
+     "Database, Repair... checks it and repairs it."},
+    // backups: no copy could be made on opening (path, the engine's reason)
+    {1472, "Warning:\nNo backup of the recipe database\n%1\ncould be made today.\n\n%2"},
+    // restore a backup: the chosen copy failed its integrity check (backup path, recipe path)
+    {1473,
+     "File Error:\nThe backup\n%1\nfailed its integrity check (it is damaged, or it is not a "
+     "recipe database) and was not restored.\n\nThe recipe database %2 was not changed."},
+    // restore a backup: done (path, date of the backup)
+    {1474,
+     "Support Program Message:\nThe recipe database %1 was restored from the backup made "
+     "%2.\n\nIts recipes as they were before are kept as a backup of today."},
+    // status prompt and tooltip of the Restore Backup command
+    {1476, "Put a kept backup in the place of the open recipe database\nRestore Backup"},
     // status prompt and tooltip of a command
     {32769, "Change the page layout\nPage Setup"},
     // status prompt and tooltip of the Add record command

@@ -24,28 +24,6 @@ DaoException inUse(const QString& path) {
                             .arg(path));
 }
 
-// Refuses a file that is missing, open in this program, or open elsewhere: a
-// connection that has the file open keeps its write-ahead log in place after
-// ours has checkpointed it and gone.
-void requireClosedFile(const QString& path) {
-    if (!QFileInfo(path).isFile()) {
-        throw DaoException(DaoError::FileNotFound,
-                           QStringLiteral("Could not find file '%1'.").arg(path));
-    }
-    if (Database::isOpenInProcess(path)) {
-        throw inUse(path);
-    }
-    {
-        Database probe;
-        probe.open(path);
-        probe.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-    }
-    if (QFile::exists(path + QStringLiteral("-shm")) ||
-        QFile::exists(path + QStringLiteral("-wal"))) {
-        throw inUse(path);
-    }
-}
-
 void refuseExistingTemporary(const QString& temp) {
     if (QFile::exists(temp)) {
         throw DaoException(DaoError::ObjectExists,
@@ -124,6 +102,27 @@ long copyTableRows(Database& source, Database& target, const QString& table) {
 }
 
 }  // namespace
+
+// A file open elsewhere is told by its write-ahead log: a connection that has
+// the file open keeps the log in place after ours has checkpointed it and gone.
+void requireClosedFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        throw DaoException(DaoError::FileNotFound,
+                           QStringLiteral("Could not find file '%1'.").arg(path));
+    }
+    if (Database::isOpenInProcess(path)) {
+        throw inUse(path);
+    }
+    {
+        Database probe;
+        probe.open(path);
+        probe.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    }
+    if (QFile::exists(path + QStringLiteral("-shm")) ||
+        QFile::exists(path + QStringLiteral("-wal"))) {
+        throw inUse(path);
+    }
+}
 
 QString temporaryPathFor(const QString& path) {
     return QFileInfo(path).absoluteDir().filePath(QStringLiteral("temp.mdb"));

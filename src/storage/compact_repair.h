@@ -17,6 +17,10 @@ void compactDatabase(const QString& path);
 // throw DaoException and leave the file as it was.
 long repairDatabase(const QString& path);
 
+// Refuses (with DaoException) a file that is missing or open in this
+// program or in another: what replaces a file's contents needs it closed.
+void requireClosedFile(const QString& path);
+
 // The temporary file both use: "temp.mdb" beside the database.
 QString temporaryPathFor(const QString& path);
 

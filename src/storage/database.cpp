@@ -4,10 +4,13 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QSqlError>
+#include <QSqlDriver>
 #include <QStringList>
 #include <atomic>
 
 #include "storage/dao_exception.h"
+#include <sqlite3.h>
+
 
 namespace mw::storage {
 
@@ -254,6 +257,82 @@ Transaction::~Transaction() {
 void Transaction::commit() {
     m_database.commitTrans();
     m_finished = true;
+}
+
+namespace {
+
+// The engine's own connection under a Qt connection.
+sqlite3* engineHandle(const QString& connectionName) {
+    const QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+    const QVariant handle = db.driver() != nullptr ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
+        throw DaoException(DaoError::OperationNotSupported,
+                           QStringLiteral("The database connection is not an SQLite one."));
+    }
+    sqlite3* engine = *static_cast<sqlite3* const*>(handle.constData());
+    if (engine == nullptr) {
+        throw DaoException(DaoError::CannotOpen, QStringLiteral("The database is not open."));
+    }
+    return engine;
+}
+
+// Copies every page of one open database into another in a single step,
+// waiting (as every statement does) for another connection's lock.
+void copyAllPages(sqlite3* from, sqlite3* to, const QString& what) {
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    if (backup == nullptr) {
+        throw DaoException(DaoError::EngineError, QStringLiteral("%1: %2").arg(
+                                                      what, QString::fromUtf8(sqlite3_errmsg(to))));
+    }
+    int status = SQLITE_OK;
+    for (int waited = 0; waited < Database::kBusyTimeoutMs; waited += 50) {
+        status = sqlite3_backup_step(backup, -1);
+        if (status != SQLITE_BUSY && status != SQLITE_LOCKED) {
+            break;
+        }
+        sqlite3_sleep(50);
+    }
+    sqlite3_backup_finish(backup);
+    if (status != SQLITE_DONE) {
+        const int number = status == SQLITE_BUSY || status == SQLITE_LOCKED ? DaoError::Locked
+                                                                            : DaoError::EngineError;
+        throw DaoException(
+            number, QStringLiteral("%1: %2").arg(what, QString::fromUtf8(sqlite3_errstr(status))));
+    }
+}
+
+}  // namespace
+
+void Database::writeCopyTo(const QString& targetPath) {
+    if (!m_open) {
+        throw DaoException(DaoError::CannotOpen, QStringLiteral("The database is not open."));
+    }
+    Database copy;
+    copy.create(targetPath);
+    copyAllPages(engineHandle(m_connectionName), engineHandle(copy.m_connectionName),
+                 QStringLiteral("Could not copy '%1' to '%2'").arg(m_path, targetPath));
+    // The copy took the original's write-ahead mode with its pages; a copy
+    // kept aside is a single file.
+    copy.exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
+}
+
+void Database::replaceContentsWith(const QString& sourcePath) {
+    if (!m_open) {
+        throw DaoException(DaoError::CannotOpen, QStringLiteral("The database is not open."));
+    }
+    Database source;
+    source.open(sourcePath, Access::ReadOnly);
+    copyAllPages(engineHandle(source.m_connectionName), engineHandle(m_connectionName),
+                 QStringLiteral("Could not put '%1' in the place of '%2'").arg(sourcePath, m_path));
+}
+
+bool Database::passesIntegrityCheck() {
+    try {
+        QSqlQuery check = exec(QStringLiteral("PRAGMA integrity_check"));
+        return check.next() && check.value(0).toString() == QLatin1String("ok") && !check.next();
+    } catch (const DaoException&) {
+        return false;
+    }
 }
 
 }  // namespace mw::storage

@@ -64,6 +64,17 @@ public:
     static bool isOpenInProcess(const QString& path);
 
     // How long a statement waits for another connection's lock, in ms.
+    // Writes a consistent copy of the whole database to a new file while this
+    // connection stays open and usable (SQLite's online backup). The copy is
+    // one self-contained file, without a write-ahead log beside it.
+    void writeCopyTo(const QString& targetPath);
+    // Replaces everything in this database by the contents of another
+    // database file, in one transaction: the file holds either all of its
+    // old contents or all of the new ones.
+    void replaceContentsWith(const QString& sourcePath);
+    // Runs the engine's full integrity check; true when it finds nothing wrong.
+    bool passesIntegrityCheck();
+
     static constexpr int kBusyTimeoutMs = 5000;
 
 private:

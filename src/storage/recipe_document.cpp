@@ -1,5 +1,6 @@
 #include "storage/recipe_document.h"
 
+#include <QDir>
 #include <algorithm>
 
 #include "resources/message_catalogue.h"
@@ -8,6 +9,7 @@
 #include "storage/dao_exception.h"
 #include "storage/data_records.h"
 #include "storage/hop_utilization_reader.h"
+#include "storage/recipe_backups.h"
 #include "storage/recipe_records.h"
 #include "storage/schema.h"
 #include "storage/settings.h"
@@ -20,12 +22,14 @@ constexpr int kMsgWrongDatabaseKind = 171;
 constexpr int kMsgNoDataPath = 224;
 constexpr int kMsgOpening = 1019;
 constexpr int kMsgShortUtilization = 1021;
+constexpr int kMsgBackupDamaged = 1471;
+constexpr int kMsgBackupFailed = 1472;
 
 }  // namespace
 
 CMwcalcDoc::CMwcalcDoc(Settings& settings, PromptService& prompts, HelpService* help,
-                       StatusReporter* status)
-    : CDocumentPlus(settings, prompts, help), m_status(status) {}
+                       StatusReporter* status, RecipeBackups* backups)
+    : CDocumentPlus(settings, prompts, help), m_status(status), m_backups(backups) {}
 
 CMwcalcDoc::~CMwcalcDoc() {
     // A window may outlive its document by a moment (its deletion is queued).
@@ -87,12 +91,34 @@ bool CMwcalcDoc::OnNewDocument() {
     InitDocument();
     return true;
 }
+    backUpOncePerDay();
 
 void CMwcalcDoc::InitDocument() {
     m_docSizeMaxX = m_settings.integer(Setting::RecipeDocSizeMaxX);
     m_docSizeMaxY = m_settings.integer(Setting::RecipeDocSizeMaxY);
     m_modified = false;
     LoadHopUtilization();
+void CMwcalcDoc::backUpOncePerDay() {
+    if (m_backups == nullptr) {
+        return;
+    }
+    const std::string shownPath = QDir::toNativeSeparators(m_path).toStdString();
+    try {
+        const BackupResult result =
+            m_backups->backUpOncePerDay(*m_database, m_settings.integer(Setting::BackupCopies));
+        if (result.outcome == BackupOutcome::Damaged) {
+            m_prompts.show(kMsgBackupDamaged, formatMessage(kMsgBackupDamaged, shownPath),
+                           PromptIcon::Exclamation);
+        }
+    } catch (const DaoException& error) {
+        // The recipes open all the same; the brewer learns why there is no copy.
+        m_prompts.show(
+            kMsgBackupFailed,
+            formatMessage(kMsgBackupFailed, shownPath, error.description().toStdString()),
+            PromptIcon::Exclamation);
+    }
+}
+
 }
 
 bool CMwcalcDoc::CheckDatabaseKind(const QString& path, const QString& marker) {

@@ -12,14 +12,16 @@
 namespace mw::storage {
 
 class CRecordSetHopsUtilization;
+class RecipeBackups;
 
 // The recipe document: the one open recipe database, the current recipe's
 // identity, the hop utilization grid, the next free batch number and the
 // change notices between its views.
 class CMwcalcDoc : public CDocumentPlus {
 public:
+    // With `backups`, every recipe database opened is copied there once a day.
     CMwcalcDoc(Settings& settings, PromptService& prompts, HelpService* help = nullptr,
-               StatusReporter* status = nullptr);
+               StatusReporter* status = nullptr, RecipeBackups* backups = nullptr);
     ~CMwcalcDoc() override;
 
     // Opens a recipe database, recognised by its first table "A_Recipes".
@@ -82,9 +84,12 @@ private:
     void closeDatabase();
     void endOpening();
 
+    // Today's copy of the opened recipe database, unless it has one.
+    void backUpOncePerDay();
     StatusReporter* m_status;
     Workspace m_workspace;  // the engine's default workspace
     Database* m_database = nullptr;
+    RecipeBackups* m_backups;
     Database* m_dataDatabase = nullptr;
     QString m_path;
     qint32 m_currentRecipeId = 0;

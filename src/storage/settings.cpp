@@ -51,6 +51,8 @@ const std::vector<SettingInfo>& Settings::index() {
             {Setting::TipStartUp, tip, QStringLiteral("StartUp"), true, 0},
             {Setting::TipFilePos, tip, QStringLiteral("FilePos"), true, 0},
             {Setting::TipTimeStamp, tip, QStringLiteral("TimeStamp"), false, QString()},
+            // How many backups of each recipe database are kept.
+            {Setting::BackupCopies, settingsSection, QStringLiteral("BackupCopies"), true, 5},
         };
     }();
     return settings;

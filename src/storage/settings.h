@@ -36,6 +36,7 @@ enum class Setting {
     TipStartUp,
     TipFilePos,
     TipTimeStamp,
+    BackupCopies,
 };
 
 // Where a value lives, what kind it is, and what it reads when absent.
