@@ -4,10 +4,13 @@
 
 #include "report_command.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStandardPaths>
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -25,6 +28,7 @@
 #include "storage/database.h"
 #include "storage/hop_utilization_reader.h"
 #include "storage/ingredient_loader.h"
+#include "storage/recipe_backups.h"
 #include "storage/recipe_record_fields.h"
 #include "storage/recipe_records.h"
 #include "storage/schema.h"
@@ -73,6 +77,10 @@ const char* const kUsage =
     "  check FILE            print \"recipe\" or \"data\", or why the file is neither\n"
     "  compact FILE          compact a database file\n"
     "  repair FILE           repair a database file\n"
+    "  backup FILE           make a checked backup of a recipe database now; print its path\n"
+    "  restore FILE [BACKUP] list the backups of a recipe database, newest first; with\n"
+    "                        BACKUP (a path or a listed name) restore it, keeping the\n"
+    "                        file as it is as a backup first\n"
     "  log FILE              list the recipes by batch number\n"
     "  recalc FILE --batch N [--data FILE] [--json]\n"
     "                        recalculate a recipe's gravity, bitterness, alcohol and colour;\n"
@@ -128,6 +136,73 @@ int checkCommand(const QStringList& args, std::FILE* out) {
 int maintainCommand(const QStringList& args, std::FILE* out, bool repair) {
     const QString path = requireFile(args);
     long lost = 0;
+// The backups the program keeps, in the data folder the program uses.
+storage::RecipeBackups programBackups() {
+    return storage::RecipeBackups(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+            .filePath(QStringLiteral("Backups")));
+}
+
+int copiesKept() {
+    const storage::Settings settings(storage::Settings::openUserStore());
+    return settings.integer(storage::Setting::BackupCopies);
+}
+
+int backupCommand(const QStringList& args, std::FILE* out) {
+    const QString path = requireFile(args);
+    {
+        storage::Database recipes;
+        openOfKind(recipes, path, storage::kRecipeMarker);
+    }
+    storage::RecipeBackups backups = programBackups();
+    const storage::BackupResult result = backups.backUpFile(path, copiesKept());
+    if (result.outcome == storage::BackupOutcome::Damaged) {
+        throw CommandError{oneLine(formatMessage(1471, path.toStdString()))};
+    }
+    print(out, result.copy.path);
+    return 0;
+}
+
+int restoreCommand(const QStringList& args, std::FILE* out) {
+    const QString path = requireFile(args);
+    storage::RecipeBackups backups = programBackups();
+    const std::vector<storage::BackupCopy> copies = backups.copiesOf(path);
+    if (args.size() < 3) {
+        for (const storage::BackupCopy& copy : copies) {
+            print(out, QStringLiteral("%1  %2 bytes  %3")
+                           .arg(copy.madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+                           .arg(copy.size, 10)
+                           .arg(copy.path));
+        }
+        if (copies.empty()) {
+            print(out, QStringLiteral("no backups of %1 in %2").arg(path, backups.folder()));
+        }
+        return 0;
+    }
+    // A backup named as the list shows it, by its path or by its file name.
+    const QString wanted = args[2];
+    const auto chosen = std::find_if(copies.begin(), copies.end(), [&](const auto& copy) {
+        return copy.path == QFileInfo(wanted).absoluteFilePath() ||
+               QFileInfo(copy.path).fileName() == wanted;
+    });
+    storage::BackupCopy copy;
+    if (chosen != copies.end()) {
+        copy = *chosen;
+    } else if (QFileInfo(wanted).isFile()) {
+        // A copy kept elsewhere: it passes the same checks before it is used.
+        copy = storage::BackupCopy{QFileInfo(wanted).absoluteFilePath(),
+                                   QFileInfo(wanted).lastModified(), QFileInfo(wanted).size()};
+    } else {
+        throw CommandError{QStringLiteral("there is no backup \"%1\" of %2; \"maltwise-db "
+                                          "restore %2\" lists them")
+                               .arg(wanted, path)};
+    }
+    const storage::BackupCopy before = backups.restore(path, copy, copiesKept());
+    print(out, QStringLiteral("restored %1 from %2").arg(path, copy.path));
+    print(out, QStringLiteral("kept as it was before in %1").arg(before.path));
+    return 0;
+}
+
     if (repair) {
         lost = storage::repairDatabase(path);
     } else {
@@ -463,6 +538,12 @@ int runDbCommand(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         }
         if (command == QLatin1String("log")) {
             return logCommand(arguments, out);
+        }
+        if (command == QLatin1String("backup")) {
+            return backupCommand(arguments, out);
+        }
+        if (command == QLatin1String("restore")) {
+            return restoreCommand(arguments, out);
         }
         if (command == QLatin1String("recalc")) {
             return recalcCommand(arguments, out, err);

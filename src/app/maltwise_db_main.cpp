@@ -4,9 +4,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <memory>
 #include <QStringList>
 #include <cstdio>
+#include <memory>
 #include <string_view>
 
 #include "db_commands.h"
@@ -24,6 +24,9 @@ int main(int argc, char** argv) {
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // The same data folder as the program's, where the backups are kept.
+    QCoreApplication::setOrganizationName(QStringLiteral("Wortline"));
+    QCoreApplication::setApplicationName(QStringLiteral("Maltwise Calculator"));
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     return mw::app::runDbCommand(arguments, stdout, stderr);

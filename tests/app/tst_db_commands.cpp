@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -599,6 +601,67 @@ private slots:
         QVERIFY(compact.out.startsWith(QStringLiteral("Support Program Message: The compress of")));
         QCOMPARE(run({"repair", copy}).status, 0);
         QCOMPARE(run({"log", copy}).out, run({"log", m_samples}).out);
+    }
+
+    // backup makes a checked copy now; restore lists the copies and puts one
+    // back, keeping the file as it was as a copy of its own.
+    void backupAndRestore() {
+        const QString recipes = m_dir.filePath(QStringLiteral("kept.mdb"));
+        QCOMPARE(run({"create-samples", recipes}).status, 0);
+        QVERIFY(run({"restore", recipes}).out.startsWith(QStringLiteral("no backups of")));
+
+        const Run made = run({"backup", recipes});
+        QCOMPARE(made.status, 0);
+        const QString copy = made.out.trimmed();
+        QVERIFY(copy.contains(QStringLiteral("/Backups/kept-")));
+        QCOMPARE(count(copy, QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+        {
+            storage::Database db;
+            db.open(recipes);
+            db.exec(QStringLiteral("DELETE FROM Recipes WHERE RecipeBatchNo > 2"));
+        }
+        QVERIFY(run({"restore", recipes}).out.contains(copy));
+
+        const Run restored = run({"restore", recipes, QFileInfo(copy).fileName()});
+        QCOMPARE(restored.err, QString());
+        QCOMPARE(restored.status, 0);
+        QCOMPARE(count(recipes, QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+        const QStringList listed =
+            run({"restore", recipes}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(listed.size(), 2);
+        const QString before = listed.front().section(QStringLiteral(" bytes  "), 1);
+        QVERIFY(restored.out.contains(before));
+        QCOMPARE(count(before, QStringLiteral("SELECT count(*) FROM Recipes")), 2);
+    }
+
+    void backupAndRestoreRefuse_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("saying");
+        const QString samples = m_dir.filePath(QStringLiteral("recipes.mdb"));
+        const QString data = m_dir.filePath(QStringLiteral("data.mdb"));
+        QTest::newRow("backup without a file") << QStringList{"backup"} << 2 << "needs a FILE";
+        QTest::newRow("backup of a data database")
+            << QStringList{"backup", data} << 1 << "not a Maltwise Calculator recipe";
+        QTest::newRow("restore of a backup there is not")
+            << QStringList{"restore", samples, "nothing.mdb"} << 1 << "lists them";
+        QTest::newRow("restore of a database that is no recipe backup")
+            << QStringList{"restore", samples, data} << 1 << "failed its integrity check";
+    }
+    void backupAndRestoreRefuse() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, saying);
+        const Run r = run(arguments);
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(saying), qPrintable(r.err));
+        QCOMPARE(count(m_samples, QStringLiteral("SELECT count(*) FROM Recipes")), 8);
+    }
+
+    void cleanupTestCase() {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+             QStringLiteral("/Backups"))
+            .removeRecursively();
     }
 };
 
