@@ -7,8 +7,10 @@
 
 namespace mw::beerxml {
 
-ImportResult importBeerXml(storage::Database& database, const QString& path, Measures measures) {
-    BeerXmlSource source(path);
+namespace {
+
+ImportResult importFrom(BeerXmlSource& source, storage::Database& database, const QString& path,
+                        Measures measures) {
     RecipeImportMapper mapper(path, measures);
     ImportResult result;
     storage::Transaction transaction(database);
@@ -39,6 +41,19 @@ ImportResult importBeerXml(storage::Database& database, const QString& path, Mea
     }
     transaction.commit();
     return result;
+}
+
+}  // namespace
+
+ImportResult importBeerXml(storage::Database& database, const QString& path, Measures measures) {
+    BeerXmlSource source(path);
+    return importFrom(source, database, path, measures);
+}
+
+ImportResult importBeerXml(storage::Database& database, QIODevice& file, const QString& name,
+                           Measures measures) {
+    BeerXmlSource source(file, name);
+    return importFrom(source, database, name, measures);
 }
 
 }  // namespace mw::beerxml

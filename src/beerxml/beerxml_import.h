@@ -6,6 +6,8 @@
 
 #include "beerxml/recipe_import_mapper.h"
 
+class QIODevice;
+
 namespace mw::storage {
 class Database;
 }
@@ -32,6 +34,9 @@ struct ImportResult {
 // BeerXmlError. Database failures throw DaoException, also with nothing
 // imported.
 ImportResult importBeerXml(storage::Database& database, const QString& path,
+                           Measures measures = Measures::FromFile);
+// The same from an open device; `name` stands for it in messages.
+ImportResult importBeerXml(storage::Database& database, QIODevice& file, const QString& name,
                            Measures measures = Measures::FromFile);
 
 }  // namespace mw::beerxml

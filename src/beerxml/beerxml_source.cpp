@@ -35,9 +35,8 @@ bool isRecord(const QString& name) {
 }
 
 // The line of the first byte sequence that is not UTF-8, or 0.
-int firstInvalidUtf8Line(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+int firstInvalidUtf8Line(QIODevice& file) {
+    if (!file.seek(0)) {
         return 0;
     }
     int line = 1;
@@ -97,7 +96,14 @@ BeerXmlSource::BeerXmlSource(const QString& path) : m_path(path), m_file(path) {
     if (QFileInfo(path).isDir() || !m_file.open(QIODevice::ReadOnly)) {
         throw BeerXmlError(bxmsg::CannotOpen, {path, m_file.errorString()});
     }
-    m_xml.setDevice(&m_file);
+    m_device = &m_file;
+    m_xml.setDevice(m_device);
+    m_xml.setNamespaceProcessing(false);
+}
+
+BeerXmlSource::BeerXmlSource(QIODevice& device, const QString& name)
+    : m_path(name), m_device(&device) {
+    m_xml.setDevice(m_device);
     m_xml.setNamespaceProcessing(false);
 }
 
@@ -106,7 +112,7 @@ void BeerXmlSource::fail() {
     if (m_xml.error() == QXmlStreamReader::NotWellFormedError &&
         reason.contains(QLatin1String("encod"), Qt::CaseInsensitive)) {
         const QString encoding = m_xml.documentEncoding().toString();
-        const int line = firstInvalidUtf8Line(m_path);
+        const int line = firstInvalidUtf8Line(*m_device);
         if (line > 0) {
             throw BeerXmlError(bxmsg::BadEncoding,
                                {m_path, QString::number(line),

@@ -19,6 +19,8 @@ namespace mw::beerxml {
 class BeerXmlSource {
 public:
     explicit BeerXmlSource(const QString& path);
+    // Over an open device; `name` stands for it in messages.
+    BeerXmlSource(QIODevice& device, const QString& name);
 
     // Calls `recipe` for every RECIPE record, in file order, and counts the
     // records of every other kind found outside a recipe. Throws BeerXmlError
@@ -34,6 +36,7 @@ private:
 
     QString m_path;
     QFile m_file;
+    QIODevice* m_device = nullptr;
     QXmlStreamReader m_xml;
     std::map<QString, int> m_outside;
 };

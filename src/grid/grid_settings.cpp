@@ -10,6 +10,8 @@ namespace mw::grid {
 
 namespace {
 
+constexpr int kMaxDecimals = 15;
+
 // Splits a line into words; quoted words may hold blanks. False when a quote
 // is not closed.
 bool tokenize(const QString& line, QStringList& words) {
@@ -129,6 +131,12 @@ GridSettingsRead parseGridSettings(const QString& text) {
                 if (words[i].startsWith(QLatin1String("decimals="))) {
                     if (!readInt(words[i].mid(9), column.decimals)) {
                         return failure(lineNumber, QStringLiteral("decimals is not a number"));
+                    }
+                    // A double holds no more than 15 decimals worth showing.
+                    if (column.decimals > kMaxDecimals) {
+                        return failure(
+                            lineNumber,
+                            QStringLiteral("decimals is more than %1").arg(kMaxDecimals));
                     }
                 } else {
                     column.items << words[i];

@@ -1,5 +1,6 @@
 #include "resources/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -11,6 +12,8 @@
 namespace mw {
 
 namespace {
+
+constexpr int kMaxPrecision = 1100;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -91,9 +94,12 @@ std::optional<double> convertDecimal(std::string_view number) {
 }
 
 std::string toChars(double value, std::chars_format fmt, int precision) {
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, fmt, precision);
-    return std::string(buffer, result.ptr);
+    // Room for the 309 digits of the largest double before the point, and the precision after.
+    std::string text(400 + static_cast<std::size_t>(precision), '\0');
+    const auto result =
+        std::to_chars(text.data(), text.data() + text.size(), value, fmt, precision);
+    text.resize(static_cast<std::size_t>(result.ptr - text.data()));
+    return text;
 }
 
 // Fixed-point text with a value exactly half-way between two results rounded
@@ -127,7 +133,8 @@ std::string formatNumber(std::string_view format, double value) {
         ++i;
         precision = 0;
         while (i < format.size() && isDigit(format[i])) {
-            precision = precision * 10 + (format[i] - '0');
+            // Digits beyond the exact expansion of any double (1074 places) add only zeros.
+            precision = std::min(precision * 10 + (format[i] - '0'), kMaxPrecision);
             ++i;
         }
     }

@@ -11,6 +11,7 @@
 
 #include "resources/prompt_service.h"
 #include "shell/pictures.h"
+#include "shell/tip_reader.h"
 #include "storage/catalogue_string.h"
 #include "storage/settings.h"
 
@@ -21,14 +22,7 @@ constexpr int kMsgHeading = 144;
 constexpr int kMsgNoFile = 145;
 constexpr int kMsgTrouble = 146;
 constexpr int kMsgNoTips = 1024;
-constexpr qint64 kLineLimit = 1000;  // lines are read up to 999 characters
-
 using storage::catalogueString;
-
-bool isCommentLine(const QByteArray& line) {
-    return line.isEmpty() || line[0] == ' ' || line[0] == '\t' || line[0] == '\n' ||
-           line[0] == '\r' || line[0] == ';';
-}
 
 // A white area behind the bulb and the heading.
 class WhiteArea : public QWidget {
@@ -128,28 +122,18 @@ void CTipDlg::closeFile() {
 }
 
 void CTipDlg::readNextTip() {
-    // Wraps round once at the end; a file without a single tip line stops there.
-    bool wrapped = false;
-    for (;;) {
-        if (m_file.atEnd()) {
-            if (wrapped) {
-                m_tip->setText(catalogueString(kMsgNoTips));
-                m_next->setEnabled(false);
-                return;
-            }
-            if (!m_file.seek(0)) {
-                m_prompts.show(kMsgTrouble, PromptIcon::None);
-                return;
-            }
-            wrapped = true;
-            continue;
-        }
-        const QByteArray line = m_file.readLine(kLineLimit);
-        if (isCommentLine(line)) {
-            continue;
-        }
-        m_tip->setText(QString::fromUtf8(line).trimmed());
-        return;
+    const NextTip next = nextTip(m_file);
+    switch (next.outcome) {
+        case NextTip::Outcome::Tip:
+            m_tip->setText(next.text);
+            break;
+        case NextTip::Outcome::NoTips:
+            m_tip->setText(catalogueString(kMsgNoTips));
+            m_next->setEnabled(false);
+            break;
+        case NextTip::Outcome::Trouble:
+            m_prompts.show(kMsgTrouble, PromptIcon::None);
+            break;
     }
 }
 

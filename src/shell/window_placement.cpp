@@ -2,6 +2,8 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
+#include <climits>
 
 namespace mw::shell {
 
@@ -15,8 +17,8 @@ QString WindowPlacement::toText() const {
         .arg(maxY)
         .arg(normal.left())
         .arg(normal.top())
-        .arg(normal.left() + normal.width())
-        .arg(normal.top() + normal.height());
+        .arg(qint64(normal.right()) + 1)
+        .arg(qint64(normal.bottom()) + 1);
 }
 
 std::optional<WindowPlacement> WindowPlacement::parse(const QString& text) {
@@ -42,7 +44,10 @@ std::optional<WindowPlacement> WindowPlacement::parse(const QString& text) {
     p.minY = values[3];
     p.maxX = values[4];
     p.maxY = values[5];
-    p.normal = QRect(QPoint(values[6], values[7]), QPoint(values[8] - 1, values[9] - 1));
+    // Right and bottom are stored one past the last pixel; the least int has
+    // no pixel before it.
+    p.normal = QRect(QPoint(values[6], values[7]), QPoint(std::max(values[8], INT_MIN + 1) - 1,
+                                                          std::max(values[9], INT_MIN + 1) - 1));
     return p;
 }
 

@@ -73,6 +73,9 @@ private slots:
         QTest::newRow("font size") << "font \"Arial\" big\nsheet \"a\"\n" << 1;
         QTest::newRow("no sheet") << "grid \"x\"\n" << 2;
         QTest::newRow("unknown statement") << "sheet \"a\"\nfooter \"x\"\n" << 2;
+        QTest::newRow("more decimals than a double holds")
+            << "sheet \"a\"\ncolumn \"b\" float 5 decimals=2147483647\n"
+            << 2;
     }
     void damagedFiles() {
         QFETCH(QString, text);

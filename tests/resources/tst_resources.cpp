@@ -130,6 +130,14 @@ private slots:
         QCOMPARE(mw::formatNumber(format, value), expected);
     }
 
+    // A format asking for more places than any double has writes them all,
+    // however many digits its precision is written with.
+    void longPrecisions() {
+        QCOMPARE(mw::formatNumber("%.500f", 0.5), "0.5" + std::string(499, '0'));
+        QCOMPARE(mw::formatNumber("%.99999999999f", 0.5), "0.5" + std::string(1099, '0'));
+        QCOMPARE(mw::formatNumber("%.400f", 1e300).size(), std::size_t(301 + 1 + 400));
+    }
+
     void fieldTexts() {
         QCOMPARE(fieldText(1.0), std::string("1"));
         QCOMPARE(fieldText(1.03), std::string("1.03"));

@@ -267,6 +267,20 @@ private slots:
         }
     }
 
+    // A hand-edited WindowPos at the ends of the int range reads, and writes
+    // back as it was where its rectangle has pixels.
+    void windowPlacementAtTheIntLimits() {
+        const QString wide =
+            QStringLiteral("0,1,0,0,0,0,-2000000000,-2000000000,2000000000,2000000000");
+        QCOMPARE(WindowPlacement::parse(wide)->toText(), wide);
+        const QString least =
+            QStringLiteral("0,1,0,0,0,0,-2147483648,-2147483648,-2147483647,-2147483647");
+        QCOMPARE(WindowPlacement::parse(least)->toText(), least);
+        const auto none = WindowPlacement::parse(
+            QStringLiteral("0,1,0,0,0,0,-2147483648,-2147483648,-2147483648,-2147483648"));
+        QVERIFY(none.has_value());
+    }
+
     void placementIsRestoredAndSaved() {
         test::ShellFixture f;
         f.settings->setString(Setting::WindowPos, QStringLiteral("2,3,-1,-1,-8,-8,30,40,730,540"));
