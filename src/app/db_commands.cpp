@@ -123,9 +123,12 @@ int checkCommand(const QStringList& args, std::FILE* out) {
     storage::Database database;
     database.open(path);
     const QString first = database.firstTableName();
+    // The same diagnosis, in the same words, as the program gives on opening.
     if (first == storage::kRecipeMarker) {
+        storage::verifyDatabase(database, storage::DatabaseKind::Recipe);
         print(out, QStringLiteral("recipe"));
     } else if (first == storage::kDataMarker) {
+        storage::verifyDatabase(database, storage::DatabaseKind::Data);
         print(out, QStringLiteral("data"));
     } else {
         throw CommandError{oneLine(formatMessage(168, path.toStdString()))};
@@ -133,9 +136,6 @@ int checkCommand(const QStringList& args, std::FILE* out) {
     return 0;
 }
 
-int maintainCommand(const QStringList& args, std::FILE* out, bool repair) {
-    const QString path = requireFile(args);
-    long lost = 0;
 // The backups the program keeps, in the data folder the program uses.
 storage::RecipeBackups programBackups() {
     return storage::RecipeBackups(
@@ -203,6 +203,9 @@ int restoreCommand(const QStringList& args, std::FILE* out) {
     return 0;
 }
 
+int maintainCommand(const QStringList& args, std::FILE* out, bool repair) {
+    const QString path = requireFile(args);
+    long lost = 0;
     if (repair) {
         lost = storage::repairDatabase(path);
     } else {
@@ -536,14 +539,14 @@ int runDbCommand(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         if (command == QLatin1String("compact") || command == QLatin1String("repair")) {
             return maintainCommand(arguments, out, command == QLatin1String("repair"));
         }
-        if (command == QLatin1String("log")) {
-            return logCommand(arguments, out);
-        }
         if (command == QLatin1String("backup")) {
             return backupCommand(arguments, out);
         }
         if (command == QLatin1String("restore")) {
             return restoreCommand(arguments, out);
+        }
+        if (command == QLatin1String("log")) {
+            return logCommand(arguments, out);
         }
         if (command == QLatin1String("recalc")) {
             return recalcCommand(arguments, out, err);

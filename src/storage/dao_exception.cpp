@@ -12,6 +12,7 @@ constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
 constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteFull = 13;
 constexpr int kSqliteCantOpen = 14;
 constexpr int kSqliteConstraint = 19;
 constexpr int kSqliteNotADb = 26;
@@ -62,7 +63,15 @@ DaoException DaoException::fromSqlError(const QSqlError& error, const QString& c
         case kSqliteReadOnly:
             return DaoException(
                 DaoError::ReadOnly,
-                QStringLiteral("Cannot update. The database%1 is read-only.").arg(where));
+                QStringLiteral("Cannot update. The database%1 is read-only; nothing was "
+                               "written.")
+                    .arg(where));
+        case kSqliteFull:
+            return DaoException(DaoError::DiskFull,
+                                QStringLiteral("There is not enough space on the disk for the "
+                                               "database%1; nothing was written. Make room on "
+                                               "the disk and try again.")
+                                    .arg(where));
         case kSqliteNotADb:
         case kSqliteCorrupt:
             return DaoException(DaoError::NotADatabase,

@@ -1,16 +1,17 @@
 #include "storage/database.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QSqlError>
 #include <QSqlDriver>
+#include <QSqlError>
 #include <QStringList>
 #include <atomic>
 
-#include "storage/dao_exception.h"
 #include <sqlite3.h>
 
+#include "storage/dao_exception.h"
 
 namespace mw::storage {
 
@@ -22,6 +23,19 @@ std::atomic<int> g_connectionCounter{0};
 // repair a database in use.
 QMutex g_openMutex;
 QStringList g_openPaths;
+
+Database::ConnectionHook& connectionHook() {
+    static Database::ConnectionHook hook;
+    return hook;
+}
+
+// A file whose permission bits let no one write it. (The bits, not whether
+// this user may write: an administrator may write any file.)
+bool markedReadOnly(const QString& path) {
+    const QFileDevice::Permissions writers =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return (QFile::permissions(path) & writers) == 0;
+}
 
 void registerOpen(const QString& path) {
     QMutexLocker lock(&g_openMutex);
@@ -51,12 +65,20 @@ Database::~Database() {
     }
 }
 
-void Database::openConnection(const QString& path) {
+void Database::setConnectionHook(ConnectionHook hook) {
+    connectionHook() = std::move(hook);
+}
+
+void Database::openConnection(const QString& path, bool readOnlyFile) {
     close();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+        if (readOnlyFile) {
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        }
+        db.setConnectOptions(options);
         if (!db.open()) {
             const DaoException error = DaoException::fromSqlError(db.lastError(), path);
             db = QSqlDatabase();
@@ -70,6 +92,9 @@ void Database::openConnection(const QString& path) {
     try {
         // Reading the schema proves the file is a database at all.
         scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        if (connectionHook()) {
+            connectionHook()(*this);
+        }
     } catch (...) {
         close();
         throw;
@@ -86,7 +111,7 @@ void Database::open(const QString& path, Access access) {
         throw DaoException(DaoError::CannotOpen,
                            QStringLiteral("'%1' is a folder, not a database file.").arg(path));
     }
-    openConnection(path);
+    openConnection(path, markedReadOnly(path));
     if (access == Access::ReadOnly) {
         exec(QStringLiteral("PRAGMA query_only = ON"));
         m_readOnly = true;
@@ -178,6 +203,10 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& values) {
     }
     if (!executed) {
         DaoException error = DaoException::fromSqlError(query.lastError(), m_path);
+        if (m_depth > 0) {
+            query.finish();
+            recoverLostTransaction();
+        }
         if (m_readOnly && error.number() == DaoError::ReadOnly) {
             error = DaoException(DaoError::ReadOnly,
                                  QStringLiteral("Cannot update. The database '%1' is open for "
@@ -194,10 +223,30 @@ QVariant Database::scalar(const QString& sql, std::initializer_list<QVariant> va
     return query.next() ? query.value(0) : QVariant();
 }
 
+// After some failures (a full disk, an I/O error, no memory) SQLite undoes
+// the whole transaction itself, and the connection has none open though its
+// owner still counts on one. A new one takes its place, so the owner's
+// rollback, or a retry once there is room, works as usual; but when the lost
+// one had written something, its commit is refused rather than saving only
+// the part that came after.
+void Database::recoverLostTransaction() {
+    QSqlQuery probe(QSqlDatabase::database(m_connectionName, false));
+    if (!probe.exec(QStringLiteral("BEGIN"))) {
+        return;  // the transaction is still open
+    }
+    for (int level = 1; level < m_depth; ++level) {
+        probe.exec(QStringLiteral("SAVEPOINT level%1").arg(level));
+    }
+    if (m_wroteInTransaction) {
+        m_transactionLost = true;
+    }
+}
+
 void Database::beginTrans() {
     exec(m_depth == 0 ? QStringLiteral("BEGIN") : QStringLiteral("SAVEPOINT level%1").arg(m_depth));
     if (m_depth == 0) {
         m_wroteInTransaction = false;
+        m_transactionLost = false;
     }
     ++m_depth;
 }
@@ -208,6 +257,13 @@ void Database::commitTrans() {
                            QStringLiteral("Commit without a transaction in progress."));
     }
     const int level = m_depth - 1;
+    if (level == 0 && m_transactionLost) {
+        throw DaoException(DaoError::EngineError,
+                           QStringLiteral("The database engine undid these changes after an "
+                                          "earlier error in '%1'; nothing of them was saved. "
+                                          "Discard the changes and make them again.")
+                               .arg(m_path));
+    }
     exec(level == 0 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE level%1").arg(level));
     m_depth = level;
 }
@@ -220,6 +276,7 @@ void Database::rollback() {
     const int level = m_depth - 1;
     if (level == 0) {
         exec(QStringLiteral("ROLLBACK"));
+        m_transactionLost = false;
     } else {
         exec(QStringLiteral("ROLLBACK TO level%1").arg(level));
         exec(QStringLiteral("RELEASE level%1").arg(level));
@@ -233,30 +290,6 @@ void Database::setFullSync() {
 
 void Database::setBusyTimeout(int milliseconds) {
     exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds));
-}
-
-bool Database::isOpenInProcess(const QString& path) {
-    QMutexLocker lock(&g_openMutex);
-    return g_openPaths.contains(canonicalDatabasePath(path));
-}
-
-Transaction::Transaction(Database& database) : m_database(database) {
-    m_database.beginTrans();
-}
-
-Transaction::~Transaction() {
-    if (!m_finished) {
-        try {
-            m_database.rollback();
-        } catch (const DaoException&) {
-            // The connection is gone; SQLite has rolled back already.
-        }
-    }
-}
-
-void Transaction::commit() {
-    m_database.commitTrans();
-    m_finished = true;
 }
 
 namespace {
@@ -333,6 +366,30 @@ bool Database::passesIntegrityCheck() {
     } catch (const DaoException&) {
         return false;
     }
+}
+
+bool Database::isOpenInProcess(const QString& path) {
+    QMutexLocker lock(&g_openMutex);
+    return g_openPaths.contains(canonicalDatabasePath(path));
+}
+
+Transaction::Transaction(Database& database) : m_database(database) {
+    m_database.beginTrans();
+}
+
+Transaction::~Transaction() {
+    if (!m_finished) {
+        try {
+            m_database.rollback();
+        } catch (const DaoException&) {
+            // The connection is gone; SQLite has rolled back already.
+        }
+    }
+}
+
+void Transaction::commit() {
+    m_database.commitTrans();
+    m_finished = true;
 }
 
 }  // namespace mw::storage

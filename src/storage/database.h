@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -25,7 +26,10 @@ public:
     // Opens an existing file, shared. A missing file, a directory, or a file
     // that is not a database is refused. A read-only connection refuses
     // every write with error 3027 and takes no part in its workspace's
-    // transactions.
+    // transactions. A file marked read-only (no one may write it) is opened
+    // for reading only whoever runs the program, an administrator included,
+    // so every write to it is refused with error 3027 as well. Opening
+    // writes nothing to the file.
     void open(const QString& path, Access access = Access::ReadWrite);
     // Creates a new, empty file (refused when the file exists) and opens it.
     void create(const QString& path);
@@ -60,10 +64,6 @@ public:
     // fails with error 3260.
     void setBusyTimeout(int milliseconds);
 
-    // True when some Database object of this program has the file open.
-    static bool isOpenInProcess(const QString& path);
-
-    // How long a statement waits for another connection's lock, in ms.
     // Writes a consistent copy of the whole database to a new file while this
     // connection stays open and usable (SQLite's online backup). The copy is
     // one self-contained file, without a write-ahead log beside it.
@@ -75,10 +75,20 @@ public:
     // Runs the engine's full integrity check; true when it finds nothing wrong.
     bool passesIntegrityCheck();
 
+    // True when some Database object of this program has the file open.
+    static bool isOpenInProcess(const QString& path);
+
+    // How long a statement waits for another connection's lock, in ms.
     static constexpr int kBusyTimeoutMs = 5000;
 
+    // Runs on every connection right after it opens (empty: nothing). Tests
+    // inject failures through it, such as a full disk.
+    using ConnectionHook = std::function<void(Database&)>;
+    static void setConnectionHook(ConnectionHook hook);
+
 private:
-    void openConnection(const QString& path);
+    void openConnection(const QString& path, bool readOnlyFile = false);
+    void recoverLostTransaction();
 
     QString m_connectionName;
     QString m_path;
@@ -88,6 +98,9 @@ private:
     int m_depth = 0;
     // The open transaction has written something (it cannot start afresh).
     bool m_wroteInTransaction = false;
+    // The engine undid a transaction that had written something; the one
+    // that took its place must not be committed as if it held that work.
+    bool m_transactionLost = false;
 };
 
 // A transaction that rolls back unless it is committed.

@@ -33,6 +33,7 @@ SheetRows IngredientStore::load(calc::Sheet sheet, qint32 recipeId) {
                            QStringLiteral("The recipe database has no saved query '%1'.")
                                .arg(query.queryName));
     }
+    requireSelectQuery(query.queryName, sql);
     QSqlQuery rows = m_database.exec(sql, {recipeId});
     const int columns = static_cast<int>(query.columns.size());
     SheetRows loaded;

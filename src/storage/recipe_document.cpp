@@ -72,6 +72,16 @@ bool CMwcalcDoc::OnOpenDocument(const QString& path) {
         endOpening();
         return false;
     }
+    // A recipe database with a table or column missing would fail at every
+    // turn on the form; it is refused here, saying what is missing.
+    try {
+        verifyDatabase(*connection, DatabaseKind::Recipe);
+    } catch (const DaoException& error) {
+        connection.reset();
+        reportError(error);
+        endOpening();
+        return false;
+    }
     closeDatabase();
     m_database = &m_workspace.adopt(std::move(connection));
     try {
@@ -81,23 +91,13 @@ bool CMwcalcDoc::OnOpenDocument(const QString& path) {
     }
     m_path = path;
     m_settings.setString(Setting::RecipeFileOpened, path);
+    backUpOncePerDay();
     InitDocument();
     m_currentRecipeId = 0;
     m_currentBatch = 0;
     return true;
 }
 
-bool CMwcalcDoc::OnNewDocument() {
-    InitDocument();
-    return true;
-}
-    backUpOncePerDay();
-
-void CMwcalcDoc::InitDocument() {
-    m_docSizeMaxX = m_settings.integer(Setting::RecipeDocSizeMaxX);
-    m_docSizeMaxY = m_settings.integer(Setting::RecipeDocSizeMaxY);
-    m_modified = false;
-    LoadHopUtilization();
 void CMwcalcDoc::backUpOncePerDay() {
     if (m_backups == nullptr) {
         return;
@@ -119,6 +119,16 @@ void CMwcalcDoc::backUpOncePerDay() {
     }
 }
 
+bool CMwcalcDoc::OnNewDocument() {
+    InitDocument();
+    return true;
+}
+
+void CMwcalcDoc::InitDocument() {
+    m_docSizeMaxX = m_settings.integer(Setting::RecipeDocSizeMaxX);
+    m_docSizeMaxY = m_settings.integer(Setting::RecipeDocSizeMaxY);
+    m_modified = false;
+    LoadHopUtilization();
 }
 
 bool CMwcalcDoc::CheckDatabaseKind(const QString& path, const QString& marker) {

@@ -25,8 +25,9 @@ public:
     ~CMwcalcDoc() override;
 
     // Opens a recipe database, recognised by its first table "A_Recipes".
-    // A file that is not one is refused with message 168; an engine error is
-    // shown in the error box. Returns true on success.
+    // A file that is not one is refused with message 168; an engine error,
+    // and a table or column missing, is shown in the error box. Nothing is
+    // written to a file before it is recognised. Returns true on success.
     bool OnOpenDocument(const QString& path);
     // A new document without a database.
     bool OnNewDocument();
@@ -82,14 +83,14 @@ public:
 
 private:
     void closeDatabase();
-    void endOpening();
-
     // Today's copy of the opened recipe database, unless it has one.
     void backUpOncePerDay();
+    void endOpening();
+
     StatusReporter* m_status;
+    RecipeBackups* m_backups;
     Workspace m_workspace;  // the engine's default workspace
     Database* m_database = nullptr;
-    RecipeBackups* m_backups;
     Database* m_dataDatabase = nullptr;
     QString m_path;
     qint32 m_currentRecipeId = 0;

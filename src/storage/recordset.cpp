@@ -259,6 +259,7 @@ void Recordset::loadSnapshot() {
             {m_source});
         stored.next();
         sql = stored.value(0).toString();
+        requireSelectQuery(m_source, sql);
         const QStringList names =
             stored.value(1).toString().split(QLatin1Char(';'), Qt::SkipEmptyParts);
         for (const QString& name : names) {

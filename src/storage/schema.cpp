@@ -1,6 +1,8 @@
 #include "storage/schema.h"
 
 #include <QFile>
+#include <QSqlQuery>
+#include <optional>
 
 #include "storage/dao_exception.h"
 #include "storage/data_records.h"
@@ -63,7 +65,98 @@ void createRecipeQueries(Database& database) {
     }
 }
 
+const QString kDamageAdvice = QStringLiteral(
+    "The file is damaged or was changed by another program; open a backup copy of it instead.");
+
+DaoException missingSource(const QString& what, const QString& name, const QString& path) {
+    return DaoException(DaoError::TableNotFound, QStringLiteral("The %1 '%2' is missing from the "
+                                                                "database '%3'. %4")
+                                                     .arg(what, name, path, kDamageAdvice));
+}
+
+// The columns of a table or view, or nothing when the file has no such one.
+std::optional<QStringList> columnsOf(Database& database, const QString& source) {
+    const QVariant found = database.scalar(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE name = ? COLLATE NOCASE AND type IN "
+                       "('table', 'view')"),
+        {source});
+    if (found.isNull()) {
+        return std::nullopt;
+    }
+    QSqlQuery info = database.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(source)));
+    QStringList columns;
+    while (info.next()) {
+        columns << info.value(1).toString();
+    }
+    return columns;
+}
+
+void requireColumns(Database& database, const QString& what, const QString& source,
+                    const QStringList& columns) {
+    const std::optional<QStringList> present = columnsOf(database, source);
+    if (!present) {
+        throw missingSource(what, source, database.path());
+    }
+    for (const QString& column : columns) {
+        if (!present->contains(column, Qt::CaseInsensitive)) {
+            throw DaoException(DaoError::ItemNotFound,
+                               QStringLiteral("The column '%1' is missing from the %2 '%3' in the "
+                                              "database '%4'. %5")
+                                   .arg(column, what, source, database.path(), kDamageAdvice));
+        }
+    }
+}
+
+QStringList boundColumns(const Recordset& record) {
+    QStringList columns;
+    for (const FieldBinding& field : record.fields()) {
+        columns << field.column;
+    }
+    return columns;
+}
+
 }  // namespace
+
+void verifyDatabase(Database& database, DatabaseKind kind) {
+    // A file cut short or with spoilt pages reads well enough to be
+    // recognised, then fails on some later page.
+    QSqlQuery check = database.exec(QStringLiteral("PRAGMA quick_check(1)"));
+    const QString verdict = check.next() ? check.value(0).toString() : QString();
+    if (verdict != QLatin1String("ok")) {
+        throw DaoException(DaoError::NotADatabase,
+                           QStringLiteral("The database '%1' is damaged (%2). Repair it, or "
+                                          "open a backup copy of it instead.")
+                               .arg(database.path(), verdict));
+    }
+    const QString table = QStringLiteral("table");
+    for (const auto& record : tableRecords(kind)) {
+        requireColumns(database, table, record->sourceName(), boundColumns(*record));
+    }
+    if (kind != DatabaseKind::Recipe) {
+        return;
+    }
+    // The log and the next batch number read the two views.
+    const CRecordSetRecipeLog log(nullptr);
+    const CRecordSetRecipeMaxBatch maxBatch(nullptr);
+    for (const Recordset* view :
+         {static_cast<const Recordset*>(&log), static_cast<const Recordset*>(&maxBatch)}) {
+        requireColumns(database, QStringLiteral("query"), view->sourceName(), boundColumns(*view));
+    }
+    requireColumns(database, table, kSavedQueriesTable,
+                   {QStringLiteral("QueryName"), QStringLiteral("QuerySql"),
+                    QStringLiteral("QueryParameters")});
+    for (const IngredientQuery& saved : ingredientQueries()) {
+        const bool stored =
+            database
+                .scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE QueryName = ?")
+                            .arg(quoted(kSavedQueriesTable)),
+                        {saved.queryName})
+                .toInt() > 0;
+        if (!stored) {
+            throw missingSource(QStringLiteral("saved query"), saved.queryName, database.path());
+        }
+    }
+}
 
 std::vector<std::unique_ptr<Recordset>> tableRecords(DatabaseKind kind) {
     std::vector<std::unique_ptr<Recordset>> records;
