@@ -1,5 +1,6 @@
 #include "storage/database.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
@@ -168,6 +169,20 @@ bool changesData(const QString& sql) {
 }
 }  // namespace
 
+bool Database::refusedWithoutWaiting(const QSqlError& error, qint64 elapsedMs) const {
+    // The engine refuses a first write at once, without the busy wait, when
+    // waiting could not help: the transaction's view of the file is older
+    // than another connection's commit (SQLITE_BUSY_SNAPSHOT), or waiting
+    // would deadlock. A refusal after the whole wait means another program
+    // still holds the lock; trying again would only make the user wait twice
+    // as long for the same answer.
+    constexpr int kSqliteBusySnapshot = 517;
+    if (DaoException::fromSqlError(error, m_path).number() != DaoError::Locked) {
+        return false;
+    }
+    return error.nativeErrorCode().toInt() == kSqliteBusySnapshot || elapsedMs < m_busyTimeoutMs;
+}
+
 QSqlQuery Database::exec(const QString& sql, std::initializer_list<QVariant> values) {
     return exec(sql, QVariantList(values));
 }
@@ -184,9 +199,11 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& values) {
     for (const QVariant& v : values) {
         query.addBindValue(v);
     }
+    QElapsedTimer attempt;
+    attempt.start();
     bool executed = query.exec();
     if (!executed && m_depth == 1 && !m_wroteInTransaction && changesData(sql) &&
-        DaoException::fromSqlError(query.lastError(), m_path).number() == DaoError::Locked) {
+        refusedWithoutWaiting(query.lastError(), attempt.elapsed())) {
         // A transaction that has only read sees the file as it was when it
         // began; another connection's commit since then refuses its first
         // write. With nothing of its own to lose it starts afresh and tries
@@ -290,6 +307,7 @@ void Database::setFullSync() {
 
 void Database::setBusyTimeout(int milliseconds) {
     exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds));
+    m_busyTimeoutMs = milliseconds;
 }
 
 namespace {

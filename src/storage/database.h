@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -87,6 +88,8 @@ public:
     static void setConnectionHook(ConnectionHook hook);
 
 private:
+    // Whether a refused write may be tried again in a fresh transaction.
+    bool refusedWithoutWaiting(const QSqlError& error, qint64 elapsedMs) const;
     void openConnection(const QString& path, bool readOnlyFile = false);
     void recoverLostTransaction();
 
@@ -98,6 +101,7 @@ private:
     int m_depth = 0;
     // The open transaction has written something (it cannot start afresh).
     bool m_wroteInTransaction = false;
+    int m_busyTimeoutMs = kBusyTimeoutMs;
     // The engine undid a transaction that had written something; the one
     // that took its place must not be committed as if it held that work.
     bool m_transactionLost = false;

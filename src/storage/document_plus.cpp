@@ -83,6 +83,9 @@ int CDocumentPlus::GetNewWorkspace(std::unique_ptr<Workspace>& workspace, Databa
     }
     try {
         database = &workspace->openDatabase(path);
+        // The reference dialogs write here: a commit reaches the disk before
+        // it returns, whatever the engine was built to do by default.
+        database->setFullSync();
     } catch (const std::bad_alloc&) {
         return fail(kMsgNoDatabaseMemory);
     } catch (const DaoException& error) {
