@@ -10,18 +10,18 @@
 #include "storage/database.h"
 #include "storage/seed_data.h"
 #include "storage/settings.h"
+#include "support/shared_databases.h"
 
 namespace mw::test {
 
 enum class Kind { Adjunct, FermentableOnly, Priming, Extract, Grain, Hop, Kit, Yeast };
 
 // Settings, scripted message boxes and help in a temporary folder, with a
-// data database made from the shipped seed data once per test class.
+// data database made from the shipped seed data, shared by every test class.
 class LookupFixture : public ShellFixture {
 public:
     void makeSeededDatabase() {
-        m_seeded = path(QStringLiteral("seeded.mdb"));
-        storage::createSeededDataDatabase(m_seeded);
+        m_seeded = sharedDataDatabase();
         useDataFile(m_seeded);
     }
     const QString& seeded() const { return m_seeded; }

@@ -21,6 +21,7 @@
 #include "storage/recipe_records.h"
 #include "storage/seed_data.h"
 #include "storage/settings.h"
+#include "support/shared_databases.h"
 
 namespace mw::test {
 
@@ -35,13 +36,10 @@ public:
 // (eight recipes, batches 1 to 8), with the real recipe form.
 class RecipeFormFixture : public ShellFixture {
 public:
-    // The data database is made once per test class and shared.
-    static void makeDataDatabase(const QString& path) { storage::createSeededDataDatabase(path); }
-
     RecipeFormFixture(const QString& dataFile,
                       const std::function<void(storage::Database&)>& prepare = {}) {
         recipes = path(QStringLiteral("recipes.mdb"));
-        storage::createSampleRecipeDatabase(recipes);
+        QFile::copy(sharedSampleRecipes(), recipes);
         if (prepare) {
             storage::Database database;
             database.open(recipes);

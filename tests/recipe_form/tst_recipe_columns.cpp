@@ -24,6 +24,7 @@
 #include "recipe_form_fixture.h"
 #include "shell/command_ids.h"
 #include "storage/schema.h"
+#include "support/shared_databases.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -302,16 +303,9 @@ bool sameValue(const QVariant& stored, const QVariant& expected) {
 class TestRecipeColumns : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_shared;
-    QString m_data;
+    const QString m_data = test::sharedDataDatabase();
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        m_data = m_shared.filePath(QStringLiteral("data.mdb"));
-        RecipeFormFixture::makeDataDatabase(m_data);
-    }
-
     // A new column of the table needs a control here, or a place among
     // the columns the form does not show.
     void everyColumnHasAControlOrIsListedAsNotOnTheForm() {

@@ -18,6 +18,7 @@
 #include "shell/command_ids.h"
 #include "shell/options_sheet.h"
 #include "storage/dao_exception.h"
+#include "support/shared_databases.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -34,8 +35,7 @@ Q_DECLARE_METATYPE(mw::PromptAnswer)
 class TestRecipeFormSafety : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_shared;
-    QString m_data;
+    const QString m_data = test::sharedDataDatabase();
 
     static constexpr int kSaveChanges = 68;
     static constexpr int kDatabaseError = 1010;
@@ -47,12 +47,6 @@ class TestRecipeFormSafety : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        m_data = m_shared.filePath(QStringLiteral("data.mdb"));
-        RecipeFormFixture::makeDataDatabase(m_data);
-    }
-
     void quittingAsksAboutAModifiedRecipe_data() {
         QTest::addColumn<bool>("byExitCommand");
         QTest::addColumn<PromptAnswer>("answer");

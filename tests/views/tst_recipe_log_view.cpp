@@ -6,6 +6,7 @@
 #include "resources/message_catalogue.h"
 #include "shell/command_ids.h"
 #include "storage/database.h"
+#include "support/shared_databases.h"
 #include "support/test_registry.h"
 #include "views/recipe_log_order.h"
 
@@ -36,16 +37,9 @@ class TestRecipeLogView : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_shared;
-    QString m_data;
+    const QString m_data = test::sharedDataDatabase();
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        m_data = m_shared.filePath(QStringLiteral("data.mdb"));
-        RecipeLogFixture::makeDataDatabase(m_data);
-    }
-
     void listsEveryRecipeInBatchOrder() {
         RecipeLogFixture f(m_data);
         f.startWithLog();

@@ -8,6 +8,7 @@
 #include "shell/info_status_bar.h"
 #include "shell/main_frame.h"
 #include "storage/seed_data.h"
+#include "support/shared_databases.h"
 #include "support/test_registry.h"
 #include "target_style_fixture.h"
 #include "views/style_tree.h"
@@ -63,16 +64,9 @@ class TestTargetStyleOnTheForm : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_shared;
-    QString m_data;
+    const QString m_data = test::sharedDataDatabase();
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        m_data = m_shared.filePath(QStringLiteral("data.mdb"));
-        TargetStyleFixture::makeDataDatabase(m_data);
-    }
-
     void okWritesTheStyleIntoTheRecipeAndItsFile() {
         TargetStyleFixture f(m_data);
         f.start();
