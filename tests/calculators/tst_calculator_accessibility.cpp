@@ -4,8 +4,6 @@
 #include <QtTest>
 
 #include "calculator_window.h"
-#include "resources/message_catalogue.h"
-#include "support/accessibility.h"
 #include "support/scripted_prompts.h"
 #include "support/test_registry.h"
 
@@ -18,11 +16,6 @@ namespace {
 QString accessibleText(QWidget* widget, QAccessible::Text which) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     return iface == nullptr ? QString() : iface->text(which);
-}
-
-QString catalogueQString(int number) {
-    const std::string_view text = catalogueText(number);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void addEveryWindow() {
@@ -98,76 +91,6 @@ class TestCalculatorAccessibility : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyControlIsNamed_data() {
-        QTest::addColumn<CalculatorKind>("kind");
-        addEveryWindow();
-    }
-    void everyControlIsNamed() {
-        QFETCH(CalculatorKind, kind);
-        test::ScriptedPrompts prompts;
-        test::CalculatorWindow w = test::openCalculator(kind, prompts);
-        QVERIFY(QTest::qWaitForWindowExposed(w.dialog.get()));
-        QCOMPARE(test::unnamedControls(w.dialog.get()), QStringList());
-        // Still so once every result is shown and every control enabled.
-        makeSolvable(kind, w);
-        w.calculate->click();
-        QCOMPARE(prompts.shownNumbers(), std::vector<int>{});
-        QCOMPARE(test::unnamedControls(w.dialog.get()), QStringList());
-    }
-
-    void accessKeysAreUnique_data() {
-        QTest::addColumn<CalculatorKind>("kind");
-        addEveryWindow();
-    }
-    void accessKeysAreUnique() {
-        QFETCH(CalculatorKind, kind);
-        test::ScriptedPrompts prompts;
-        test::CalculatorWindow w = test::openCalculator(kind, prompts);
-        QCOMPARE(test::mnemonicClashes(w.dialog.get()), QStringList());
-    }
-
-    // The result fields a screen reader announces, and the hint each
-    // field's balloon shows as its description.
-    void fieldsSayWhatTheyAre_data() {
-        QTest::addColumn<CalculatorKind>("kind");
-        QTest::addColumn<int>("field");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("hint");  // 0: none
-        using B = CBitternessCalcDlg::Field;
-        using G = COGCalcDlg::Field;
-        using A = CAlcoholCalcDlg::Field;
-        QTest::newRow("IBU") << CalculatorKind::Bitterness << int(B::Ibu) << "IBUs" << 1050;
-        QTest::newRow("HBU") << CalculatorKind::Bitterness << int(B::Hbu) << "HBUs" << 0;
-        QTest::newRow("hop weight")
-            << CalculatorKind::Bitterness << int(B::Weight) << "Weight" << 276;
-        QTest::newRow("boil time")
-            << CalculatorKind::Bitterness << int(B::BoilTime) << "Boil Time" << 137;
-        QTest::newRow("gravity") << CalculatorKind::Gravity << int(G::OriginalGravity)
-                                 << "Original Gravity" << 1051;
-        QTest::newRow("Balling") << CalculatorKind::Gravity << int(G::Balling) << "Balling" << 0;
-        QTest::newRow("efficiency")
-            << CalculatorKind::Gravity << int(G::Efficiency) << "Efficiency" << 10;
-        QTest::newRow("ABV") << CalculatorKind::Alcohol << int(A::ByVolume) << "% by Volume" << 273;
-        QTest::newRow("ABW") << CalculatorKind::Alcohol << int(A::ByWeight) << "% by Weight" << 0;
-        QTest::newRow("terminal gravity")
-            << CalculatorKind::Alcohol << int(A::TerminalGravity) << "Terminal Gravity*" << 1052;
-        QTest::newRow("converter gravity")
-            << CalculatorKind::SgBalling << 0 << "Specific Gravity" << 148;
-        QTest::newRow("converter by weight") << CalculatorKind::AbvAbw << 1 << "By Weight" << 272;
-    }
-    void fieldsSayWhatTheyAre() {
-        QFETCH(CalculatorKind, kind);
-        QFETCH(int, field);
-        QFETCH(QString, name);
-        QFETCH(int, hint);
-        test::ScriptedPrompts prompts;
-        test::CalculatorWindow w = test::openCalculator(kind, prompts);
-        QLineEdit* edit = w.field(field);
-        QCOMPARE(accessibleText(edit, QAccessible::Name), name);
-        QCOMPARE(accessibleText(edit, QAccessible::Description),
-                 hint == 0 ? QString() : catalogueQString(hint));
-    }
-
     // Tab walks the window as it reads: the left column top to bottom, the
     // right column, then the buttons along the bottom. A group of option
     // buttons is one stop, at its checked button; the arrow keys move within.

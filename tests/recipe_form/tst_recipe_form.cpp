@@ -20,7 +20,7 @@
 #include "shell/color_static.h"
 #include "shell/command_ids.h"
 #include "shell/info_status_bar.h"
-#include "support/accessibility.h"
+#include "support/shared_databases.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -44,16 +44,9 @@ class TestRecipeForm : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_shared;
-    QString m_data;
+    const QString m_data = test::sharedDataDatabase();
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        m_data = m_shared.filePath(QStringLiteral("data.mdb"));
-        RecipeFormFixture::makeDataDatabase(m_data);
-    }
-
     void opensOnTheFirstBatchMaximized() {
         RecipeFormFixture f(m_data);
         f.start();
@@ -699,21 +692,6 @@ private slots:
         QVERIFY(f.form() != nullptr);
         f.closeDatabase();
         QVERIFY(f.app->document() == nullptr);
-    }
-
-    void everyControlIsNamed() {
-        RecipeFormFixture f(m_data);
-        f.start();
-        for (int page = 0; page < f.controls().pages->count(); ++page) {
-            f.controls().pages->setCurrentIndex(page);
-            QCOMPARE(test::unnamedControls(f.form()), QStringList());
-        }
-        // The form's own access keys beside those of its Recipe and
-        // Ingredients pages.
-        for (int page = 0; page < 2; ++page) {
-            f.controls().pages->setCurrentIndex(page);
-            QCOMPARE(test::mnemonicClashes(f.form()), QStringList());
-        }
     }
 };
 
