@@ -8,8 +8,7 @@
 #include "recipe_form/competition_results_dlg.h"
 #include "recipe_form/date_picker.h"
 #include "recipe_form/page_fixture.h"
-#include "storage/catalogue_string.h"
-#include "support/accessibility.h"
+#include "resources/message_catalogue.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -27,7 +26,6 @@ struct CompetitionDialog : test::PageFixture {
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     }
     void pressOk() { QTest::mouseClick(dialog->okButton(), Qt::LeftButton); }
-    void pressCancel() { QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton); }
 };
 
 }  // namespace
@@ -52,27 +50,6 @@ private slots:
         QVERIFY(c.dialog->dateField()->checkBox()->isChecked());
         QCOMPARE(c.dialog->dateField()->dateEdit()->date(), QDate(2023, 8, 19));
         QCOMPARE(c.dialog->windowTitle(), QStringLiteral("Competition Results"));
-    }
-
-    void okWritesTheFieldsIntoTheRecord() {
-        CompetitionDialog c;
-        c.open();
-        QTest::keyClicks(c.dialog->nameField(), QStringLiteral("Homebrew Cup"));
-        c.dialog->prizesBox()->setFocus();
-        QTest::keyClicks(c.dialog->prizesBox(), QStringLiteral("Gold"));
-        test::retype(c.dialog->scoreField(), QStringLiteral("44"));
-        c.dialog->commentsBox()->setFocus();
-        QTest::keyClicks(c.dialog->commentsBox(), QStringLiteral("Very clean"));
-        QTest::mouseClick(c.dialog->dateField()->checkBox(), Qt::LeftButton);
-        c.pressOk();
-        QCOMPARE(c.dialog->result(), int(QDialog::Accepted));
-        QVERIFY(!c.dialog->isVisible());
-        QCOMPARE(c.recipe.m_RecipeRatingCompName, QStringLiteral("Homebrew Cup"));
-        QCOMPARE(c.recipe.m_RecipeRatingCompPrizes, QStringLiteral("Gold"));
-        QCOMPARE(c.recipe.m_RecipeRatingCompScore, 44);
-        QCOMPARE(c.recipe.m_RecipeRatingCompComments, QStringLiteral("Very clean"));
-        QCOMPARE(c.recipe.m_RecipeRatingCompDate.date(), QDate::currentDate());
-        QVERIFY(c.prompts.shown().empty());
     }
 
     void theJudgesScoreIsAtMostFifty_data() {
@@ -144,40 +121,6 @@ private slots:
                  formatMessage(1002, "Judges Score", typed.toStdString()));
         QCOMPARE(QApplication::focusWidget(), c.dialog->scoreField());
         QCOMPARE(c.recipe.m_RecipeRatingCompScore, 30);
-    }
-
-    void cancelLeavesTheRecordUntouched() {
-        CompetitionDialog c;
-        c.recipe.m_RecipeRatingCompName = QStringLiteral("Regional");
-        c.recipe.m_RecipeRatingCompScore = 35;
-        c.open();
-        test::retype(c.dialog->nameField(), QStringLiteral("National"));
-        test::retype(c.dialog->scoreField(), QStringLiteral("99"));
-        QTest::mouseClick(c.dialog->dateField()->checkBox(), Qt::LeftButton);
-        c.pressCancel();
-        QCOMPARE(c.dialog->result(), int(QDialog::Rejected));
-        QCOMPARE(c.recipe.m_RecipeRatingCompName, QStringLiteral("Regional"));
-        QCOMPARE(c.recipe.m_RecipeRatingCompScore, 35);
-        QVERIFY(!c.recipe.m_RecipeRatingCompDate.isValid());
-        QVERIFY(c.prompts.shown().empty());
-    }
-
-    void hintsDescribeTheFields() {
-        CompetitionDialog c;
-        c.open();
-        QCOMPARE(c.dialog->nameField()->accessibleDescription(), storage::catalogueString(131));
-        QCOMPARE(c.dialog->prizesBox()->accessibleDescription(), storage::catalogueString(130));
-        QCOMPARE(c.dialog->scoreField()->accessibleDescription(), storage::catalogueString(206));
-        QCOMPARE(c.dialog->commentsBox()->accessibleDescription(), storage::catalogueString(130));
-        QCOMPARE(c.dialog->dateField()->checkBox()->accessibleDescription(),
-                 storage::catalogueString(196));
-    }
-
-    void everyControlIsNamedWithItsOwnAccessKey() {
-        CompetitionDialog c;
-        c.open();
-        QCOMPARE(test::unnamedControls(c.dialog.get()).join(QLatin1Char('\n')), QString());
-        QCOMPARE(test::mnemonicClashes(c.dialog.get()).join(QLatin1Char('\n')), QString());
     }
 };
 

@@ -2,13 +2,11 @@
 #include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include "recipe_form/date_picker.h"
 #include "recipe_form/page_fixture.h"
 #include "recipe_form/recipe_comments.h"
-#include "storage/catalogue_string.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -54,51 +52,6 @@ private slots:
         QVERIFY(c.page.readRecord(c.exchange));
         QCOMPARE(c.recipe.m_RecipeSource, QStringLiteral("Brew book\npage 12"));
         QCOMPARE(c.recipe.m_RecipeComments, QStringLiteral("Clean and crisp"));
-    }
-
-    void anEmptyDateObtainedRoundTrips() {
-        CommentsPage c;
-        c.page.showRecord();
-        QVERIFY(test::showActive(c.page));
-        QVERIFY(!c.page.dateObtained()->checkBox()->isChecked());
-        QVERIFY(c.page.readRecord(c.exchange));
-        QVERIFY(!c.recipe.m_RecipeDateObtained.isValid());
-
-        QTest::mouseClick(c.page.dateObtained()->checkBox(), Qt::LeftButton);
-        QVERIFY(c.page.readRecord(c.exchange));
-        QCOMPARE(c.recipe.m_RecipeDateObtained.date(), QDate::currentDate());
-
-        c.page.showRecord();
-        QTest::mouseClick(c.page.dateObtained()->checkBox(), Qt::LeftButton);
-        QVERIFY(c.page.readRecord(c.exchange));
-        QVERIFY(!c.recipe.m_RecipeDateObtained.isValid());
-    }
-
-    void hintsDescribeTheFields() {
-        CommentsPage c;
-        QCOMPARE(c.page.sourceBox()->accessibleDescription(), storage::catalogueString(130));
-        QCOMPARE(c.page.commentsBox()->accessibleDescription(), storage::catalogueString(130));
-        QCOMPARE(c.page.dateObtained()->checkBox()->accessibleDescription(),
-                 storage::catalogueString(196));
-    }
-
-    void changesCountOnlyWhileThePageShows() {
-        CommentsPage c;
-        QSignalSpy modified(&c.page, &CRecipeComments::modified);
-        c.page.showRecord();
-        QTest::keyClicks(c.page.commentsBox(), QStringLiteral("x"));
-        QCOMPARE(modified.count(), 0);
-        QVERIFY(test::showActive(c.page));
-        c.page.showRecord();
-        QCOMPARE(modified.count(), 0);
-        QTest::mouseClick(c.page.helpButton(), Qt::LeftButton);
-        QCOMPARE(modified.count(), 0);
-        c.page.commentsBox()->setFocus();
-        QTest::keyClicks(c.page.commentsBox(), QStringLiteral("y"));
-        QVERIFY(modified.count() > 0);
-        modified.clear();
-        QTest::mouseClick(c.page.dateObtained()->checkBox(), Qt::LeftButton);
-        QVERIFY(modified.count() > 0);
     }
 };
 

@@ -13,7 +13,6 @@
 #include "recipe_form/page_fixture.h"
 #include "recipe_form/recipe_fermentation_page.h"
 #include "resources/message_catalogue.h"
-#include "storage/catalogue_string.h"
 #include "storage/database.h"
 #include "storage/schema.h"
 #include "support/test_registry.h"
@@ -103,90 +102,6 @@ private slots:
         QCOMPARE(f.page.conditioningUnitsBox()->currentText(), QStringLiteral("Weeks"));
     }
 
-    void typedValuesReachTheirColumns_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("column");
-        QTest::addColumn<QVariant>("stored");
-        QTest::newRow("original") << "Original gravity"
-                                  << "1.052"
-                                  << "RecipeSGOriginal" << QVariant(1.052);
-        QTest::newRow("original temp") << "Original gravity temperature"
-                                       << "72"
-                                       << "RecipeSGOriginalTemp" << QVariant(72);
-        QTest::newRow("racking") << "Racking gravity"
-                                 << "1.02"
-                                 << "RecipeSGRacking" << QVariant(1.02);
-        QTest::newRow("racking temp") << "Racking gravity temperature"
-                                      << "65"
-                                      << "RecipeSGRackingTemp" << QVariant(65);
-        QTest::newRow("final") << "Final gravity"
-                               << "1.011"
-                               << "RecipeSGFinal" << QVariant(1.011);
-        QTest::newRow("final temp") << "Final gravity temperature"
-                                    << "60"
-                                    << "RecipeSGFinalTemp" << QVariant(60);
-        QTest::newRow("primary days") << "Primary days"
-                                      << "7"
-                                      << "RecipeFermPrimary" << QVariant(7);
-        QTest::newRow("primary temp") << "Primary temperature"
-                                      << "66"
-                                      << "RecipeFermAvgTempPri" << QVariant(66);
-        QTest::newRow("secondary days") << "Secondary days"
-                                        << "21"
-                                        << "RecipeFermSecondary" << QVariant(21);
-        QTest::newRow("secondary temp") << "Secondary temperature"
-                                        << "50"
-                                        << "RecipeFermAvgTempSec" << QVariant(50);
-        QTest::newRow("boil") << "Boil"
-                              << "6.5"
-                              << "RecipeBoilSize" << QVariant(6.5);
-        QTest::newRow("batch") << "Batch"
-                               << "5.25"
-                               << "RecipeBatchSize" << QVariant(5.25);
-        QTest::newRow("method") << "Method"
-                                << "Honey"
-                                << "RecipeFermPrimingName" << QVariant(QStringLiteral("Honey"));
-        QTest::newRow("amount") << "Amount"
-                                << "1 1/4"
-                                << "RecipeFermPrimingAmt" << QVariant(QStringLiteral("1 1/4"));
-        QTest::newRow("units") << "Units"
-                               << "cups"
-                               << "RecipeFermPrimingUnits" << QVariant(QStringLiteral("cups"));
-        QTest::newRow("conditioning") << "Length of conditioning"
-                                      << "4"
-                                      << "RecipeFermConditioningAmt" << QVariant(4);
-    }
-
-    void typedValuesReachTheirColumns() {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(QString, column);
-        QFETCH(QVariant, stored);
-        FermentationPage f;
-        f.page.showRecord();
-        QLineEdit* edit = f.field(field);
-        QVERIFY(edit != nullptr);
-        test::retype(edit, typed);
-        QVERIFY(f.page.readRecord(f.exchange));
-        QCOMPARE(test::columnValue(f.recipe, column), stored);
-    }
-
-    void yieldTypeAndConditioningUnitsReachTheRecord() {
-        FermentationPage f;
-        f.page.showRecord();
-        QVERIFY(test::showActive(f.page));
-        f.page.yieldBox()->setFocus();
-        QTest::keyClicks(f.page.yieldBox(), QStringLiteral("Two cases"));
-        QTest::mouseClick(f.page.fermentationButton(2), Qt::LeftButton);
-        f.page.conditioningUnitsBox()->setFocus();
-        QTest::keyClick(f.page.conditioningUnitsBox(), Qt::Key_Down);
-        QVERIFY(f.page.readRecord(f.exchange));
-        QCOMPARE(f.recipe.m_RecipeYield, QStringLiteral("Two cases"));
-        QCOMPARE(f.recipe.m_RecipeFermTypeAle, 2);
-        QCOMPARE(f.recipe.m_RecipeFermConditioningUnits, QStringLiteral("Weeks"));
-    }
-
     void aValueThatIsNotANumberIsRefused_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("name");
@@ -225,50 +140,32 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), edit);
     }
 
-    void datesRoundTripThroughTheirPickers_data() {
-        QTest::addColumn<QString>("picker");
-        QTest::addColumn<QString>("column");
-        QTest::newRow("brewed") << "Brewed"
-                                << "RecipeDateBrewed";
-        QTest::newRow("racked") << "Racked"
-                                << "RecipeDateRacked";
-        QTest::newRow("bottled") << "Bottled"
-                                 << "RecipeDateBottled";
-    }
-
-    void datesRoundTripThroughTheirPickers() {
-        QFETCH(QString, picker);
-        QFETCH(QString, column);
+    // A date picker, as every date of the recipe pages has one: unchecked the
+    // column is empty, checked again it is today, unchanged it stays.
+    void aDateRoundTripsThroughItsPicker() {
         FermentationPage f;
         const QDateTime brewDay(QDate(2023, 11, 4), QTime(0, 0));
         f.recipe.m_RecipeDateBrewed = brewDay;
-        f.recipe.m_RecipeDateRacked = brewDay;
-        f.recipe.m_RecipeDateBottled = brewDay;
         f.page.showRecord();
         QVERIFY(test::showActive(f.page));
-        CDatePicker* date = f.picker(picker);
+        CDatePicker* date = f.picker(QStringLiteral("Brewed"));
         QVERIFY(date != nullptr);
         QVERIFY(date->checkBox()->isChecked());
 
-        // Unchecked: the column is empty.
         QTest::mouseClick(date->checkBox(), Qt::LeftButton);
         QVERIFY(f.page.readRecord(f.exchange));
-        QVERIFY(!test::columnValue(f.recipe, column).toDateTime().isValid());
+        QVERIFY(!f.recipe.m_RecipeDateBrewed.isValid());
 
-        // Shown empty, checked again: today.
         f.page.showRecord();
         QVERIFY(!date->checkBox()->isChecked());
         QTest::mouseClick(date->checkBox(), Qt::LeftButton);
         QVERIFY(f.page.readRecord(f.exchange));
-        QCOMPARE(test::columnValue(f.recipe, column).toDateTime().date(), QDate::currentDate());
+        QCOMPARE(f.recipe.m_RecipeDateBrewed.date(), QDate::currentDate());
 
-        // An unchanged date comes back as it was.
         f.recipe.m_RecipeDateBrewed = brewDay;
-        f.recipe.m_RecipeDateRacked = brewDay;
-        f.recipe.m_RecipeDateBottled = brewDay;
         f.page.showRecord();
         QVERIFY(f.page.readRecord(f.exchange));
-        QCOMPARE(test::columnValue(f.recipe, column).toDateTime(), brewDay);
+        QCOMPARE(f.recipe.m_RecipeDateBrewed, brewDay);
     }
 
     void anEmptyDateIsStoredAsNull() {
@@ -408,47 +305,6 @@ private slots:
         QTest::mouseClick(f.page.temperatureAdjustButton(), Qt::LeftButton);
         QCOMPARE(f.help.contexts,
                  std::vector<int>{CRecipeSpecGravities::kTemperatureCorrectionTopic});
-    }
-
-    void hintsDescribeTheFields_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("hint");
-        QTest::newRow("original") << "Original gravity" << 148;
-        QTest::newRow("racking temperature") << "Racking gravity temperature" << 207;
-        QTest::newRow("primary days") << "Primary days" << 200;
-        QTest::newRow("secondary temperature") << "Secondary temperature" << 143;
-        QTest::newRow("boil") << "Boil" << 147;
-        QTest::newRow("batch") << "Batch" << 147;
-    }
-
-    void hintsDescribeTheFields() {
-        QFETCH(QString, field);
-        QFETCH(int, hint);
-        FermentationPage f;
-        QCOMPARE(f.field(field)->accessibleDescription(), storage::catalogueString(hint));
-    }
-
-    void changesCountOnlyWhileThePageShows() {
-        FermentationPage f;
-        QSignalSpy modified(&f.page, &CRecipeSpecGravities::modified);
-        f.page.showRecord();
-        test::retype(f.page.batchSizeField(), QStringLiteral("6"));
-        QCOMPARE(modified.count(), 0);
-
-        QVERIFY(test::showActive(f.page));
-        f.page.showRecord();
-        QCOMPARE(modified.count(), 0);
-        QTest::mouseClick(f.page.helpButton(), Qt::LeftButton);
-        QCOMPARE(modified.count(), 0);
-        QTest::mouseClick(f.page.rackedDate()->checkBox(), Qt::LeftButton);
-        QVERIFY(modified.count() > 0);
-        modified.clear();
-        f.page.conditioningUnitsBox()->setFocus();
-        QTest::keyClick(f.page.conditioningUnitsBox(), Qt::Key_Down);
-        QVERIFY(modified.count() > 0);
-        modified.clear();
-        test::retype(f.page.primingAmountField(), QStringLiteral("5"));
-        QVERIFY(modified.count() > 0);
     }
 };
 

@@ -12,7 +12,7 @@
 #include "recipe_form/page_fixture.h"
 #include "recipe_form/recipe_rating_dlg.h"
 #include "recipe_form/score_spin_box.h"
-#include "storage/catalogue_string.h"
+#include "resources/message_catalogue.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -144,25 +144,6 @@ private slots:
         QCOMPARE(r.recipe.m_RecipeRatingTaste, 6);
     }
 
-    void notesAndTastingDatesReachTheRecord() {
-        RatingPage r;
-        const QDateTime sampled(QDate(2024, 1, 20), QTime(0, 0));
-        r.recipe.m_RecipeRatingDateSampled2 = sampled;
-        r.page.showRecord();
-        QVERIFY(test::showActive(r.page));
-        QVERIFY(!r.page.dateSampled(1)->checkBox()->isChecked());
-        QVERIFY(r.page.dateSampled(2)->checkBox()->isChecked());
-        r.page.notesBox()->setFocus();
-        QTest::keyClicks(r.page.notesBox(), QStringLiteral("Malty, a touch sweet"));
-        QTest::mouseClick(r.page.dateSampled(1)->checkBox(), Qt::LeftButton);
-        QTest::mouseClick(r.page.dateSampled(2)->checkBox(), Qt::LeftButton);
-        QVERIFY(r.page.readRecord(r.exchange));
-        QCOMPARE(r.recipe.m_RecipeRatingNotes, QStringLiteral("Malty, a touch sweet"));
-        QCOMPARE(r.recipe.m_RecipeRatingDateSampled1.date(), QDate::currentDate());
-        QVERIFY(!r.recipe.m_RecipeRatingDateSampled2.isValid());
-        QVERIFY(!r.recipe.m_RecipeRatingDateSampled3.isValid());
-    }
-
     void competitionResultsWithOkReachTheRecordAndMarkItChanged() {
         RatingPage r;
         r.page.showRecord();
@@ -192,38 +173,15 @@ private slots:
             dialog.open();
             test::retype(dialog.nameField(), QStringLiteral("Autumn Cup"));
             test::retype(dialog.scoreField(), QStringLiteral("44"));
+            QTest::mouseClick(dialog.dateField()->checkBox(), Qt::LeftButton);
             QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
             return dialog.result();
         });
         QTest::mouseClick(r.page.competitionButton(), Qt::LeftButton);
         QCOMPARE(r.recipe.m_RecipeRatingCompName, QStringLiteral("Spring Fling"));
         QCOMPARE(r.recipe.m_RecipeRatingCompScore, 38);
+        QVERIFY(!r.recipe.m_RecipeRatingCompDate.isValid());
         QCOMPARE(modified.count(), 0);
-    }
-
-    void changesCountOnlyWhileThePageShows() {
-        RatingPage r;
-        QSignalSpy modified(&r.page, &CRecipeRatingDlg::modified);
-        r.page.showRecord();
-        test::retype(r.page.aromaBox()->edit(), QStringLiteral("2"));
-        QCOMPARE(modified.count(), 0);
-        QVERIFY(test::showActive(r.page));
-        r.page.showRecord();
-        QCOMPARE(modified.count(), 0);
-        QTest::mouseClick(r.page.helpButton(), Qt::LeftButton);
-        QCOMPARE(modified.count(), 0);
-        test::retype(r.page.aromaBox()->edit(), QStringLiteral("3"));
-        QVERIFY(modified.count() > 0);
-        modified.clear();
-        QTest::mouseClick(r.page.dateSampled(3)->checkBox(), Qt::LeftButton);
-        QVERIFY(modified.count() > 0);
-    }
-
-    void hintsDescribeTheFields() {
-        RatingPage r;
-        QCOMPARE(r.page.notesBox()->accessibleDescription(), storage::catalogueString(130));
-        QCOMPARE(r.page.dateSampled(1)->dateEdit()->accessibleDescription(),
-                 storage::catalogueString(196));
     }
 };
 

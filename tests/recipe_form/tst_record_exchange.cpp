@@ -1,12 +1,8 @@
-#include <QCheckBox>
-#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
-#include "recipe_form/recipe_page.h"
 #include "recipe_form/record_exchange.h"
 #include "storage/recipe_records.h"
 #include "support/scripted_prompts.h"
@@ -14,46 +10,6 @@
 
 using namespace mw;
 using recipe_form::RecordExchange;
-
-namespace {
-
-// A page with one field of each kind the recipe pages use.
-class SamplePage final : public recipe_form::CRecipePage {
-public:
-    SamplePage() : CRecipePage(QStringLiteral("Sample"), 0) {
-        auto* layout = new QFormLayout(this);
-        name = new QLineEdit(this);
-        batch = new QLineEdit(this);
-        auto* batchLabel = new QLabel(QStringLiteral("&Batch #:"), this);
-        batchLabel->setBuddy(batch);
-        kit = new QCheckBox(QStringLiteral("Kit"), this);
-        help = new QPushButton(QStringLiteral("&Help"), this);
-        layout->addRow(QStringLiteral("&Name"), name);
-        layout->addRow(batchLabel, batch);
-        layout->addRow(kit);
-        layout->addRow(help);
-        trackChanges(help);
-    }
-
-    QLineEdit* name;
-    QLineEdit* batch;
-    QCheckBox* kit;
-    QPushButton* help;
-
-protected:
-    void doShowRecord(storage::CRecordSetRecipe& record) override {
-        RecordExchange::show(name, record.m_RecipeName);
-        RecordExchange::show(batch, record.m_RecipeBatchNo);
-        RecordExchange::show(kit, record.m_RecipeProcessKit);
-    }
-    bool doReadRecord(storage::CRecordSetRecipe& record, RecordExchange& exchange) override {
-        RecordExchange::read(name, record.m_RecipeName);
-        RecordExchange::read(kit, record.m_RecipeProcessKit);
-        return exchange.read(batch, record.m_RecipeBatchNo);
-    }
-};
-
-}  // namespace
 
 class TestRecordExchange : public QObject {
     Q_OBJECT
@@ -152,53 +108,6 @@ private slots:
         QCOMPARE(RecordExchange::radioIndex(group), shown);
         QTest::mouseClick(english, Qt::LeftButton);  // still one group once shown
         QCOMPARE(RecordExchange::radioIndex(group), 0);
-    }
-
-    // A failed field does not stop the others: the page reads them all, and
-    // the focus lands on the one that failed.
-    void pageReadsEveryFieldAndFocusesTheFailedOne() {
-        test::ScriptedPrompts prompts;
-        RecordExchange exchange(prompts);
-        SamplePage page;
-        storage::CRecordSetRecipe record(nullptr);
-        page.setRecord(&record);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-        page.name->setText(QStringLiteral("Porter"));
-        page.batch->setText(QStringLiteral("12a"));
-        QTest::keyClick(page.kit, Qt::Key_Space);
-        QVERIFY(!page.readRecord(exchange));
-        QCOMPARE(record.m_RecipeName, QStringLiteral("Porter"));
-        QVERIFY(record.m_RecipeProcessKit);
-        QCOMPARE(QApplication::focusWidget(), page.batch);
-        QVERIFY(QString::fromStdString(prompts.shown().front().text)
-                    .contains(QStringLiteral("The Batch # entered (12a)")));
-    }
-
-    // Typing marks the recipe changed only while the page is visible, and
-    // showing a record or pressing Help is not a change.
-    void changesCountWhileThePageIsVisible() {
-        SamplePage page;
-        storage::CRecordSetRecipe record(nullptr);
-        record.m_RecipeName = QStringLiteral("Mild");
-        page.setRecord(&record);
-        QSignalSpy changes(&page, &recipe_form::CRecipePage::modified);
-
-        QTest::keyClicks(page.name, QStringLiteral("x"));  // hidden
-        QCOMPARE(changes.count(), 0);
-
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-        page.showRecord();
-        QCOMPARE(page.name->text(), QStringLiteral("Mild"));
-        QCOMPARE(changes.count(), 0);
-        QTest::mouseClick(page.help, Qt::LeftButton);
-        QCOMPARE(changes.count(), 0);
-
-        QTest::keyClicks(page.name, QStringLiteral("s"));
-        QCOMPARE(changes.count(), 1);
-        QTest::keyClick(page.kit, Qt::Key_Space);
-        QCOMPARE(changes.count(), 2);
     }
 };
 
