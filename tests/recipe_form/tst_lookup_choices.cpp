@@ -84,29 +84,6 @@ private slots:
         QCOMPARE(choice.color, row->m_ExtractsColor);
     }
 
-    void grain() {
-        const auto lookup = selected<CLookupGrain>(
-            {QStringLiteral("Light Pale Malts"), QStringLiteral("Maris Otter Pale Ale Malt")});
-        QVERIFY(lookup);
-        QCOMPARE(lookup->result(), int(QDialog::Accepted));
-        DirectRead<storage::CRecordSetGrains> row(f.seeded());
-        QVERIFY(row.find([](const auto& r) { return r.m_GrainsName.startsWith("Maris Otter"); }));
-        QCOMPARE(lookup->choice().name, row->m_GrainsName);
-        QCOMPARE(lookup->choice().color, row->m_GrainsColor);
-        QCOMPARE(lookup->choice().specificGravity, row->m_GrainsSPGrav);
-    }
-
-    void hop() {
-        // 5.2 is stored with one decimal and is found by the text the list shows.
-        const auto lookup =
-            selected<CLookupHop>({QStringLiteral("Ahtanum"), QStringLiteral("5.2")});
-        QVERIFY(lookup);
-        QCOMPARE(lookup->result(), int(QDialog::Accepted));
-        QCOMPARE(lookup->choice().name, QStringLiteral("Ahtanum"));
-        QCOMPARE(lookup->choice().alpha, 5.2);
-        QVERIFY(f.prompts.shown().empty());
-    }
-
     void kit_data() {
         QTest::addColumn<QString>("manufacturer");
         QTest::addColumn<QString>("style");
@@ -135,21 +112,6 @@ private slots:
         QCOMPARE(choice.units, units);
         QCOMPARE(choice.startSpecificGravity, row->m_KitsStartSPGrav);
         QCOMPARE(choice.color, row->m_KitsColor);
-    }
-
-    void yeast() {
-        const auto lookup = selected<CLookupYeast>(
-            {QStringLiteral("Fermentis"), QStringLiteral("SafAle US-05 American Ale")});
-        QVERIFY(lookup);
-        QCOMPARE(lookup->result(), int(QDialog::Accepted));
-        const YeastChoice& choice = lookup->choice();
-        QCOMPARE(choice.manufacturer, QStringLiteral("Fermentis"));
-        QCOMPARE(choice.strain, QStringLiteral("SafAle US-05 American Ale"));
-        QCOMPARE(choice.type, 1);
-        QCOMPARE(choice.form, 1);
-        QCOMPARE(choice.typeText(), QStringLiteral("Ale"));
-        QCOMPARE(choice.formText(), QStringLiteral("Dry"));
-        QCOMPARE(choice.attenuation, 80.0);
     }
 
     void yeastWithoutAttenuation_data() {

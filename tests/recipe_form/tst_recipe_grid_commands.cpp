@@ -7,6 +7,7 @@
 
 #include "recipe_form/recipe_grid_commands.h"
 #include "recipe_form/recipe_grid_rig.h"
+#include "support/shared_databases.h"
 #include "support/test_registry.h"
 
 using namespace mw;
@@ -41,7 +42,7 @@ class TestRecipeGridCommands : public QObject {
     Q_OBJECT
 
     test::LookupFixture f;
-    QString m_samples;
+    const QString m_samples = test::sharedSampleRecipes();
 
     std::unique_ptr<GridRig> backyardPaleAle(const QString& file) {
         auto rig = std::make_unique<GridRig>(f, m_samples, file);
@@ -57,32 +58,10 @@ class TestRecipeGridCommands : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        f.makeSeededDatabase();
-        m_samples = f.path(QStringLiteral("samples.mdb"));
-        storage::createSampleRecipeDatabase(m_samples);
-    }
+    void initTestCase() { f.makeSeededDatabase(); }
     void init() {
         f.useDataFile(f.seeded());
         f.prompts.clear();
-    }
-
-    void menuCommandsAreNumberedAndNamed() {
-        auto rig = backyardPaleAle(QStringLiteral("names.mdb"));
-        CRecipeGrid1& grid = *rig->grid;
-        QCOMPARE(grid.contextMenu()->title(), QStringLiteral("Recipe Ingredients"));
-        QStringList texts;
-        for (int command : {32855, 32854, 32853, 32857}) {
-            QAction* action = grid.commandAction(command);
-            QVERIFY(action);
-            texts << action->text();
-        }
-        QCOMPARE(texts,
-                 (QStringList{
-                     QStringLiteral("&Select Ingredient"), QStringLiteral("&Calculate Bitterness"),
-                     QStringLiteral("&Delete Ingredient"), QStringLiteral("Cancel Menu")}));
-        QCOMPARE(grid.commandAction(32853)->statusTip(),
-                 QStringLiteral("Delete the ingredient of the current row"));
     }
 
     // ------------------------------------------------------------ delete
@@ -101,56 +80,53 @@ private slots:
         QCOMPARE(rig->host.modified, 0);
     }
 
+    // The question names the ingredient's type and name; OK deletes the row
+    // from the sheet and, once saved, from the file.
     void deleteAsksFirst_data() {
+        QTest::addColumn<Sheet>("sheet");
         QTest::addColumn<PromptAnswer>("answer");
-        QTest::addColumn<int>("rowsLeft");
-        QTest::newRow("OK") << PromptAnswer::Ok << 2;
-        QTest::newRow("Cancel") << PromptAnswer::Cancel << 3;
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("hop, OK") << Sheet::Hops << PromptAnswer::Ok
+                                 << QStringLiteral("Ingredient Hops - Centennial") << true;
+        QTest::newRow("hop, Cancel") << Sheet::Hops << PromptAnswer::Cancel
+                                     << QStringLiteral("Ingredient Hops - Centennial") << false;
+        QTest::newRow("extract") << Sheet::Extracts << PromptAnswer::Ok
+                                 << QStringLiteral(
+                                        "Ingredient Malt Extract - Copperwick Extract Co.")
+                                 << true;
+        QTest::newRow("grain") << Sheet::Grains << PromptAnswer::Ok
+                               << QStringLiteral("Ingredient Grain - Crystal Malt 40L") << true;
+        QTest::newRow("yeast") << Sheet::Yeasts << PromptAnswer::Ok
+                               << QStringLiteral("Ingredient Yeast - Wyeast") << true;
     }
     void deleteAsksFirst() {
+        QFETCH(Sheet, sheet);
         QFETCH(PromptAnswer, answer);
-        QFETCH(int, rowsLeft);
+        QFETCH(QString, text);
+        QFETCH(bool, deleted);
         auto rig = backyardPaleAle(QStringLiteral("delask.mdb"));
         const qint32 recipe = rig->host.recipeId;
-        grid::CGWGridCtrl* view = rig->goTo(Sheet::Hops, 0, 2);
+        const int rows = rig->grid->rowCount(sheet);
+        grid::CGWGridCtrl* view = rig->goTo(sheet, 0, 2);
         rig->host.modified = 0;
         f.prompts.answerNext(answer);
         QTest::keyClick(view, Qt::Key_D);
         QCOMPARE(f.prompts.shown().size(), std::size_t(1));
         const Prompt& shown = f.prompts.shown().front();
-        QCOMPARE(shown.text, std::string("Please confirm delete -\nIngredient Hops - Centennial"));
+        QCOMPARE(QString::fromStdString(shown.text),
+                 QStringLiteral("Please confirm delete -\n") + text);
         QCOMPARE(shown.icon, PromptIcon::Question);
         QCOMPARE(shown.buttons, PromptButtons::OkCancel);
         QCOMPARE(shown.helpContext, 32);
-        QCOMPARE(rig->grid->rowCount(Sheet::Hops), rowsLeft);
-        QCOMPARE(rig->host.modified > 0, answer == PromptAnswer::Ok);
-        rig->save();
-        rig->grid.reset();
-        QCOMPARE(hopRowsInFile(rig->path(), recipe), rowsLeft);
-    }
-
-    void deleteConfirmationNamesTheType_data() {
-        QTest::addColumn<Sheet>("sheet");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("extract") << Sheet::Extracts
-                                 << QStringLiteral(
-                                        "Ingredient Malt Extract - Copperwick Extract Co.");
-        QTest::newRow("grain") << Sheet::Grains
-                               << QStringLiteral("Ingredient Grain - Crystal Malt 40L");
-        QTest::newRow("yeast") << Sheet::Yeasts << QStringLiteral("Ingredient Yeast - Wyeast");
-    }
-    void deleteConfirmationNamesTheType() {
-        QFETCH(Sheet, sheet);
-        QFETCH(QString, text);
-        auto rig = backyardPaleAle(QStringLiteral("deltype.mdb"));
-        const int rows = rig->grid->rowCount(sheet);
-        grid::CGWGridCtrl* view = rig->goTo(sheet, 0, 1);
-        f.prompts.answerNext(PromptAnswer::Ok);
-        QTest::keyClick(view, Qt::Key_D);
-        QCOMPARE(f.prompts.shown().size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(f.prompts.shown().front().text),
-                 QStringLiteral("Please confirm delete -\n") + text);
-        QCOMPARE(rig->grid->rowCount(sheet), rows - 1);
+        const int rowsLeft = deleted ? rows - 1 : rows;
+        QCOMPARE(rig->grid->rowCount(sheet), rowsLeft);
+        QCOMPARE(rig->host.modified > 0, deleted);
+        if (sheet == Sheet::Hops) {
+            rig->save();
+            rig->grid.reset();
+            QCOMPARE(hopRowsInFile(rig->path(), recipe), rowsLeft);
+        }
     }
 
     // Two hop rows alike in name and alpha: the first in the table goes,
@@ -192,37 +168,34 @@ private slots:
 
     // ------------------------------------------------------------ bitterness
 
-    void calculateKeyOnAHopRow() {
-        auto rig = backyardPaleAle(QStringLiteral("calc.mdb"));
-        grid::CGWGridCtrl* view = rig->goTo(Sheet::Hops, 1, 1);
-        QTest::keyClick(view, Qt::Key_C);
-        QCOMPARE(rig->host.hopRows, (std::vector<std::pair<int, bool>>{{2, false}}));
-        QVERIFY(!GridRig::isEditing(view));
-    }
-
-    void calculateKeyElsewhereDoesNothing_data() {
+    // C calculates the bitterness of a hop row and nothing anywhere else.
+    void calculateKey_data() {
         QTest::addColumn<Sheet>("sheet");
         QTest::addColumn<int>("viewRow");
-        QTest::newRow("kits") << Sheet::Kits << 0;
-        QTest::newRow("extracts") << Sheet::Extracts << 0;
-        QTest::newRow("grains") << Sheet::Grains << 0;
-        QTest::newRow("adjuncts") << Sheet::Adjuncts << 0;
-        QTest::newRow("yeasts") << Sheet::Yeasts << 0;
-        QTest::newRow("the new hop row") << Sheet::Hops << 3;
+        QTest::addColumn<bool>("calculates");
+        QTest::newRow("hop row") << Sheet::Hops << 1 << true;
+        QTest::newRow("kits") << Sheet::Kits << 0 << false;
+        QTest::newRow("grains") << Sheet::Grains << 0 << false;
+        QTest::newRow("the new hop row") << Sheet::Hops << 3 << false;
     }
-    void calculateKeyElsewhereDoesNothing() {
+    void calculateKey() {
         QFETCH(Sheet, sheet);
         QFETCH(int, viewRow);
-        auto rig = backyardPaleAle(QStringLiteral("calcnot.mdb"));
+        QFETCH(bool, calculates);
+        auto rig = backyardPaleAle(QStringLiteral("calc.mdb"));
         const QStringList before = rig->rowTexts(sheet, viewRow);
         grid::CGWGridCtrl* view = rig->goTo(sheet, viewRow, 1);
         rig->host.modified = 0;
         QTest::keyClick(view, Qt::Key_C);
-        QVERIFY(rig->host.hopRows.empty());
+        using Rows = std::vector<std::pair<int, bool>>;
+        const Rows calculated = calculates ? Rows{{viewRow + 1, false}} : Rows{};
+        QCOMPARE(rig->host.hopRows, calculated);
         QVERIFY(!GridRig::isEditing(view));
-        QCOMPARE(rig->rowTexts(sheet, viewRow), before);
-        QCOMPARE(rig->host.modified, 0);
         QVERIFY(f.prompts.shown().empty());
+        if (!calculates) {
+            QCOMPARE(rig->rowTexts(sheet, viewRow), before);
+            QCOMPARE(rig->host.modified, 0);
+        }
     }
 
     void clickOnABitternessCell_data() {
@@ -249,29 +222,32 @@ private slots:
         QCOMPARE(int(rig->host.hopRows.size()), calculations);
     }
 
-    // The hop calculation runs while the unit cell still holds the old unit.
-    void unitChangeOfAHopRowCalculatesItFirst() {
-        auto rig = backyardPaleAle(QStringLiteral("unit.mdb"));
-        grid::CGWGridCtrl* view = rig->goTo(Sheet::Hops, 0, calc::HopCol::Units);
-        QTest::keyClick(view, Qt::Key_F2);
-        auto* units = qobject_cast<QComboBox*>(view->indexWidget(view->currentIndex()));
-        QVERIFY(units);
-        QTest::keyClick(units, Qt::Key_Down);  // "oz" to "g"
-        QCOMPARE(rig->host.hopRows, (std::vector<std::pair<int, bool>>{{1, true}}));
-        QCOMPARE(rig->host.unitsWhileCalculating, QStringList{QStringLiteral("oz")});
-        QCOMPARE(rig->grid->cellText(Sheet::Hops, 1, calc::HopCol::Units), QStringLiteral("g"));
+    // A unit changed on a hop row has the row calculated first, while the
+    // unit cell still holds the old unit; on other sheets nothing calculates.
+    void unitChange_data() {
+        QTest::addColumn<Sheet>("sheet");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("hops") << Sheet::Hops << int(calc::HopCol::Units) << "g";
+        QTest::newRow("grains") << Sheet::Grains << int(calc::GrainCol::Units) << "kg";
     }
-
-    void unitChangeOnOtherSheetsCalculatesNothing() {
-        auto rig = backyardPaleAle(QStringLiteral("unitgrain.mdb"));
-        grid::CGWGridCtrl* view = rig->goTo(Sheet::Grains, 0, calc::GrainCol::Units);
+    void unitChange() {
+        QFETCH(Sheet, sheet);
+        QFETCH(int, column);
+        QFETCH(QString, unit);
+        auto rig = backyardPaleAle(QStringLiteral("unit.mdb"));
+        grid::CGWGridCtrl* view = rig->goTo(sheet, 0, column);
         QTest::keyClick(view, Qt::Key_F2);
         auto* units = qobject_cast<QComboBox*>(view->indexWidget(view->currentIndex()));
         QVERIFY(units);
         QTest::keyClick(units, Qt::Key_Down);
-        QVERIFY(rig->host.hopRows.empty());
-        QCOMPARE(rig->grid->cellText(Sheet::Grains, 1, calc::GrainCol::Units),
-                 QStringLiteral("kg"));
+        QCOMPARE(rig->grid->cellText(sheet, 1, column), unit);
+        if (sheet == Sheet::Hops) {
+            QCOMPARE(rig->host.hopRows, (std::vector<std::pair<int, bool>>{{1, true}}));
+            QCOMPARE(rig->host.unitsWhileCalculating, QStringList{QStringLiteral("oz")});
+        } else {
+            QVERIFY(rig->host.hopRows.empty());
+        }
     }
 
     // ------------------------------------------------------------ the menu
