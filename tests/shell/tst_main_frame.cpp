@@ -45,16 +45,6 @@ QMenu* menu(QMenuBar* bar, const QString& title) {
     return nullptr;
 }
 
-std::vector<int> ids(QMenu* m) {
-    std::vector<int> out;
-    for (QAction* a : m->actions()) {
-        if (!a->isSeparator() && !a->menu()) {
-            out.push_back(a->data().toInt());
-        }
-    }
-    return out;
-}
-
 // The item of a command in a menu of the menu bar, as the user finds it.
 QAction* menuCommand(QMenuBar* bar, const QString& title, int id) {
     QMenu* m = menu(bar, title);
@@ -117,27 +107,6 @@ private slots:
         CMainFrame frame(*f.settings, f.prompts);
         frame.setMenuKind(kind);
         QCOMPARE(titles(frame.menuBar()), menus);
-    }
-
-    void menuItemsCarryTheirCommands() {
-        test::ShellFixture f;
-        CMainFrame frame(*f.settings, f.prompts);
-        frame.setMenuKind(MenuKind::RecipeForm);
-        QMenuBar* bar = frame.menuBar();
-        QCOMPARE(ids(menu(bar, QStringLiteral("&Record"))),
-                 (std::vector<int>{59648, 59651, 59650, 59649, 32771, 32845, 32831, 32830, 101}));
-        QCOMPARE(ids(menu(bar, QStringLiteral("Malt&wise"))),
-                 (std::vector<int>{102, 32880, 32882, 32883, 32884, 104}));
-        QCOMPARE(ids(menu(bar, QStringLiteral("Refere&nce"))),
-                 (std::vector<int>{32802, 32870, 32849, 32804, 32871, 32807, 32806, 32869, 32808}));
-        QCOMPARE(ids(menu(bar, QStringLiteral("&Tools"))),
-                 (std::vector<int>{32876, 32877, 32878, 32866}));
-        QCOMPARE(ids(menu(bar, QStringLiteral("Re&ports"))),
-                 (std::vector<int>{32837, 32838, 32839}));
-        CommandSet& c = frame.commands();
-        // Until a report is chosen, preview and print read their defaults, grayed.
-        QCOMPARE(c.action(cmd::ReportPreview)->text(), QStringLiteral("Pre&view Selected Report"));
-        QVERIFY(!c.action(cmd::ReportPrint)->isEnabled());
     }
 
     // Each key of the main accelerator table runs its command in the main
