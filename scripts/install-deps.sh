@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev libx11-dev
   fonts-dejavu-core locales
   poppler-utils
+  desktop-file-utils appstream file
 )
 
 missing=()

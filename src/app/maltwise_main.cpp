@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
     }
     QApplication::setOrganizationName(QStringLiteral("Wortline"));
     QApplication::setApplicationName(QStringLiteral("Maltwise Calculator"));
+    // The installed desktop entry, so a desktop shows its name and icon for our windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.maltwise.calculator"));
     QApplication app(argc, argv);
 
     QStringList arguments = QApplication::arguments();

@@ -1,5 +1,6 @@
 #include "screenshots.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QWidget>
@@ -9,9 +10,38 @@
 
 namespace mw::app {
 
+namespace {
+
+// On a high-resolution screen (a scale factor above 1, QT_SCALE_FACTOR=2)
+// only these windows are saved, under names of their own, to see texts and
+// pictures drawn at twice the size: the main window and the recipe form's
+// Ingredients page.
+QString hiDpiName(const QString& name) {
+    if (name == QLatin1String("main-window")) {
+        return QStringLiteral("hidpi-main-window");
+    }
+    if (name == QLatin1String("recipe-form-ingredients")) {
+        return QStringLiteral("hidpi-recipe-form");
+    }
+    return QString();
+}
+
+}  // namespace
+
 int renderScreenshots(const QString& folder) {
     QDir().mkpath(folder);
-    const bool ok = tourWindows([&folder](QWidget& window, const QString& name) {
+    const bool hiDpi = qApp->devicePixelRatio() > 1.0;
+    const bool ok = tourWindows([&folder, hiDpi](QWidget& window, const QString& name) {
+        if (hiDpi) {
+            const QString saveAs = hiDpiName(name);
+            if (saveAs.isEmpty()) {
+                return true;
+            }
+            const QString path = QDir(folder).filePath(saveAs + QStringLiteral(".png"));
+            const bool saved = window.grab().save(path);
+            std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+            return saved;
+        }
         const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
         bool saved = window.grab().save(path);
         std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));

@@ -1,8 +1,10 @@
 #include "recipe_form/form_pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QtMath>
 
 namespace mw::recipe_form {
 
@@ -11,8 +13,12 @@ namespace {
 constexpr int kIconSize = 16;
 constexpr QSize kButtonSize{54, 24};
 
+// A transparent picture of `size` points with as many pixels per point as
+// the screen has, so it stays sharp on a high-resolution screen.
 QPixmap blank(QSize size) {
-    QPixmap picture(size);
+    const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+    QPixmap picture(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     return picture;
 }

@@ -1,8 +1,10 @@
 #include "refdata/add_chg_toolbar.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 #include "shell/pictures.h"
 #include "storage/catalogue_string.h"
@@ -79,7 +81,10 @@ const int* CAddChgToolBar::slotCommands() {
 }
 
 QIcon CAddChgToolBar::findIcon() {
-    QPixmap pm(16, 16);
+    // As many pixels per point as the screen has, to stay sharp.
+    const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pm(qCeil(16 * ratio), qCeil(16 * ratio));
+    pm.setDevicePixelRatio(ratio);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);

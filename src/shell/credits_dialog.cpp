@@ -140,7 +140,7 @@ bool CCreditsDlg::takeNextLine() {
                            PromptIcon::Exclamation);
             return false;
         }
-        placed.height = placed.picture.height();
+        placed.height = qRound(placed.picture.deviceIndependentSize().height());
     } else {
         placed.height = fontOf(line.style).pixelSize() + 4;
     }
@@ -176,8 +176,8 @@ bool CCreditsDlg::eventFilter(QObject* watched, QEvent* event) {
             const CreditLine& line = m_lines[static_cast<std::size_t>(placed.index)];
             const QRect row(0, placed.y, m_area->width(), placed.height);
             if (line.style == CreditLine::Style::Picture) {
-                p.drawPixmap(row.center().x() - placed.picture.width() / 2, placed.y,
-                             placed.picture);
+                const int width = qRound(placed.picture.deviceIndependentSize().width());
+                p.drawPixmap(row.center().x() - width / 2, placed.y, placed.picture);
                 continue;
             }
             p.setFont(fontOf(line.style));

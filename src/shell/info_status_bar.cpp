@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QToolButton>
+#include <QtMath>
 
 #include "resources/message_catalogue.h"
 #include "shell/lock_key_state.h"
@@ -36,7 +37,10 @@ using storage::catalogueString;
 
 // The three small pictures of the line buttons, 14 by 13 pixels.
 QIcon lineButtonIcon(char kind) {
-    QPixmap pixmap(14, 13);
+    // As many pixels per point as the screen has, to stay sharp.
+    const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(qCeil(14 * ratio), qCeil(13 * ratio));
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

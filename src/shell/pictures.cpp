@@ -1,8 +1,10 @@
 #include "shell/pictures.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 #include "resources/version_info.h"
 #include "shell/command_ids.h"
@@ -18,8 +20,16 @@ const QColor kGreen(46, 140, 60);
 const QColor kRed(196, 40, 40);
 const QColor kBlue(40, 80, 170);
 
-QPixmap canvas(int w, int h) {
-    QPixmap pixmap(w, h);
+// The screen's pixels per point (2 on a 200 % screen): the pictures are
+// drawn with that many pixels, so they stay sharp instead of being blown up.
+qreal screenRatio() {
+    return qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+}
+
+// A transparent picture of w x h points, drawn on in points.
+QPixmap canvas(int w, int h, qreal ratio = screenRatio()) {
+    QPixmap pixmap(qCeil(w * ratio), qCeil(h * ratio));
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
@@ -115,11 +125,10 @@ void hopCone(QPainter& p, const QRectF& r) {
 
 }  // namespace
 
-QIcon commandIcon(int id) {
+namespace {
+
+void drawCommand(QPainter& p, int id) {
     using namespace cmd;
-    QPixmap pm = canvas(16, 16);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
     switch (id) {
         case FileOpen: {
             p.setPen(QPen(kInk, 1));
@@ -265,7 +274,27 @@ QIcon commandIcon(int id) {
         default:
             break;
     }
-    return QIcon(pm);
+}
+
+}  // namespace
+
+QIcon commandIcon(int id) {
+    // A 16-point picture at the screen's density, and at one point per pixel
+    // for a screen of its own on a window moved there.
+    QIcon icon;
+    QList<qreal> ratios{1.0};
+    if (screenRatio() > 1.0) {
+        ratios.append(screenRatio());
+    }
+    for (const qreal ratio : ratios) {
+        QPixmap pm = canvas(16, 16, ratio);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        drawCommand(p, id);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
 }
 
 QPixmap bulbPicture() {
@@ -298,7 +327,7 @@ QIcon programIcon() {
 }
 
 QPixmap splashPicture() {
-    QPixmap pm(480, 300);
+    QPixmap pm = canvas(480, 300);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, 300);
@@ -330,7 +359,7 @@ QPixmap splashPicture() {
 
 QPixmap creditsPicture(const QString& name) {
     if (name == QLatin1String("logo")) {
-        return programIcon().pixmap(64, 64);
+        return programIcon().pixmap(QSize(64, 64), screenRatio());
     }
     if (name == QLatin1String("hops")) {
         QPixmap pm = canvas(48, 64);

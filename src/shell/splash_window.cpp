@@ -13,7 +13,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("splash"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(splashPicture().size());
+    setFixedSize(splashPicture().deviceIndependentSize().toSize());
     m_timer.setSingleShot(true);
     m_timer.setInterval(kShowMs);
     connect(&m_timer, &QTimer::timeout, this, &QWidget::close);
