@@ -6,6 +6,9 @@
 # crash leaves its input beside the target's log and the script fails.
 #
 #   scripts/fuzz.sh [INPUTS_PER_TARGET] [TARGET...]   (default 1000000, all)
+#
+# MW_FUZZ_SECONDS=S stops each target after S seconds, whatever its count;
+# MW_FUZZ_PARALLEL=1 runs the targets side by side.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-1000000}"
@@ -46,27 +49,47 @@ cmake --build "$dir" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 export ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 logs="$dir/fuzz/logs"
 mkdir -p "$logs"
-failed=0
-for t in "${targets[@]}"; do
-  program="$dir/fuzz/fuzz_$t"
-  log="$logs/fuzz_$t.log"
+limit=()
+if [[ -n ${MW_FUZZ_SECONDS:-} ]]; then
+  limit=(-max_total_time="$MW_FUZZ_SECONDS")
+fi
+
+# Fuzzes one target; its summary line goes to $logs/fuzz_<target>.result.
+fuzz_target() {
+  local t="$1" program="$dir/fuzz/fuzz_$1" log="$logs/fuzz_$1.log" seeds done_runs
   mapfile -t seeds <"$dir/fuzz/fuzz_$t.seeds"
   if [[ -n $clang ]]; then
-    if "$program" -runs="$runs" -seed=1 -timeout=60 -artifact_prefix="$logs/fuzz_$t-" \
-         "${seeds[@]}" >"$log" 2>&1; then
+    if "$program" -runs="$runs" "${limit[@]}" -seed=1 -timeout=60 \
+         -artifact_prefix="$logs/fuzz_$t-" "${seeds[@]}" >"$log" 2>&1; then
       done_runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$log" | tail -1)
       echo "fuzz_$t: ${done_runs:-?} inputs, 0 crashes"
     else
       echo "fuzz_$t: CRASH, see $log"
-      failed=1
     fi
   else
-    if (cd "$logs" && "$OLDPWD/$program" -runs="$runs" -seed=1 "${seeds[@]}") >"$log" 2>&1; then
+    if (cd "$logs" && "$OLDPWD/$program" -runs="$runs" "${limit[@]}" -seed=1 "${seeds[@]}") \
+         >"$log" 2>&1; then
       tail -1 "$log"
     else
       echo "fuzz_$t: CRASH, see $log"
-      failed=1
     fi
+  fi >"$logs/fuzz_$t.result"
+}
+
+for t in "${targets[@]}"; do
+  if [[ -n ${MW_FUZZ_PARALLEL:-} ]]; then
+    fuzz_target "$t" &
+  else
+    fuzz_target "$t"
+    cat "$logs/fuzz_$t.result"
+  fi
+done
+wait
+failed=0
+for t in "${targets[@]}"; do
+  [[ -n ${MW_FUZZ_PARALLEL:-} ]] && cat "$logs/fuzz_$t.result"
+  if grep -q CRASH "$logs/fuzz_$t.result"; then
+    failed=1
   fi
 done
 exit "$failed"

@@ -3,7 +3,8 @@
 // bytes set, inserted and deleted, chunks repeated or spliced in from another
 // seed, truncations, random bytes), each through LLVMFuzzerTestOneInput.
 //
-//   fuzz_<name> [-runs=N] [-seed=S] [-max_len=L] [-seed_inputs=FILE,...] SEED_FILE_OR_FOLDER...
+//   fuzz_<name> [-runs=N] [-max_total_time=SECONDS] [-seed=S] [-max_len=L]
+//               [-seed_inputs=FILE,...] SEED_FILE_OR_FOLDER...
 //
 // (the options libFuzzer knows by the same names, so that one command line
 // serves both).
@@ -14,6 +15,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
@@ -216,6 +218,7 @@ int main(int argc, char** argv) {
         LLVMFuzzerInitialize(&argc, &argv);
     }
     unsigned long long runs = 2000;
+    unsigned long long seconds = 0;  // no limit
     uint64_t seed = 1;
     size_t maxLength = 0;
     std::vector<std::string> places;
@@ -223,6 +226,8 @@ int main(int argc, char** argv) {
         const std::string a = argv[i];
         if (a.rfind("-runs=", 0) == 0) {
             runs = std::strtoull(a.c_str() + 6, nullptr, 10);
+        } else if (a.rfind("-max_total_time=", 0) == 0) {
+            seconds = std::strtoull(a.c_str() + 16, nullptr, 10);
         } else if (a.rfind("-seed=", 0) == 0) {
             seed = std::strtoull(a.c_str() + 6, nullptr, 10);
         } else if (a.rfind("-max_len=", 0) == 0) {
@@ -272,7 +277,12 @@ int main(int argc, char** argv) {
         runOne(s);
     }
     Mutator mutator(seeds, seed, maxLength);
-    while (g_run < runs) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto outOfTime = [&] {
+        return seconds > 0 && g_run % 64 == 0 &&
+               std::chrono::steady_clock::now() - start >= std::chrono::seconds(seconds);
+    };
+    while (g_run < runs && !outOfTime()) {
         const Bytes input = mutator.next();
         runOne(input);
     }
