@@ -266,6 +266,8 @@ private slots:
 
     // ------------------------------------------------------------ hints
 
+    // The balloon shows a field's hint when the pointer rests on it: an edit
+    // box's, a drop-down list's, and one of three lines.
     void fieldsShowTheirHints_data() {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("control");  // an object name
@@ -273,31 +275,15 @@ private slots:
         QTest::newRow("kit style") << "Kits"
                                    << "KitsStyle"
                                    << "Enter a name\nUp to 30 characters";
-        QTest::newRow("kit units") << "Kits"
-                                   << "KitsUnits1"
-                                   << "Select one";
-        QTest::newRow("style gravity high") << "Styles"
-                                            << "StylesGravityHi"
-                                            << "Enter high limit\nFormat = 9.999";
         QTest::newRow("style type") << "Styles"
                                     << "StylesType"
                                     << "Select one from the drop down list\nClick on the arrow "
                                        "button, then on a row in the list";
-        QTest::newRow("water type") << "Water"
-                                    << "WaterType"
-                                    << "Descriptive name\nUp to 20 characters";
-        QTest::newRow("glossary info")
-            << "Glossary"
-            << "GlossaryInfo"
-            << "Enter any descriptive information\nUse Ctrl+Enter to force line break";
         QTest::newRow("supplier web site")
             << "Suppliers"
             << "SuppliersInternet"
             << "Enter the full web site address\nFor example: "
                "https://www.brewshop.example.com\nUp to 100 characters";
-        QTest::newRow("brewer level") << "Brewer"
-                                      << "BrewerSkill3"
-                                      << "Select a brewing skill level";
     }
     void fieldsShowTheirHints() {
         QFETCH(QString, table);
