@@ -16,6 +16,7 @@
 #include "resources/message_catalogue.h"
 #include "screenshots.h"
 #include "shell/application.h"
+#include "views/beerxml_file_commands.h"
 #include "shell/file_chooser.h"
 #include "shell/help_viewer.h"
 #include "shell/qt_prompt_service.h"
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
     mw::app::registerCalculators(maltwise, settings, prompts, help);
     mw::app::registerReferenceData(maltwise, settings, prompts, help);
     mw::recipe_form::installRecipeForm(
+    mw::views::installBeerXmlCommands(maltwise, prompts, files, &help);
         maltwise, settings, prompts, &help, [&](mw::recipe_form::CRecipeFormSheet& form) {
             mw::views::attachTargetStyleWindows(form, {settings, prompts, &help});
             mw::views::attachPredictionDetails(form);

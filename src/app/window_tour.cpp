@@ -1,5 +1,6 @@
 #include "window_tour.h"
 
+#include "beerxml_tour.h"
 #include "report_tour.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@
 #include "views/calc_messages_dlg.h"
 #include "views/prediction_details_dlg.h"
 #include "views/prediction_details_window.h"
+#include "views/beerxml_file_commands.h"
 #include "views/recipe_log_factory.h"
 #include "views/recipe_log_view.h"
 #include "views/style_tree.h"
@@ -366,6 +368,7 @@ bool tourWindows(const WindowVisitor& visitor) {
         shell::CTipDlg tip(settings, prompts, shell::findProgramFile(QStringLiteral("tips.txt")),
                            frame);
         ok &= visit(tip, visitor, QStringLiteral("tip-of-the-day"));
+        views::installBeerXmlCommands(app, prompts, files, &help);
         tip.hide();
 
         shell::CAboutDlg about(settings, prompts, shell::DesktopActions::system(), frame);
@@ -377,6 +380,7 @@ bool tourWindows(const WindowVisitor& visitor) {
         shell::CCreditsDlg credits(shell::parseCredits(QString::fromUtf8(creditsFile.readAll())),
                                    prompts, frame);
         credits.show();
+        ok &= visitBeerXmlImportReport(work.path(), help, frame, visitor);
         for (int i = 0; i < 160; ++i) {
             credits.tick();
         }

@@ -478,6 +478,12 @@ void CRecipeLifecycle::ShowBatch(long batch) {
         return;
     }
     m_document.setCurrentRecipe(m_document.currentRecipeId(), static_cast<qint32>(batch));
+    seekBatch(batch);
+    EnterRecord();
+    storeCurrentInDocument();
+}
+
+void CRecipeLifecycle::seekBatch(long batch) {
     try {
         if (m_record.currentIndex() != kBatchIndex) {
             m_record.setCurrentIndex(kBatchIndex);
@@ -491,8 +497,31 @@ void CRecipeLifecycle::ShowBatch(long batch) {
     } catch (const storage::DaoException& error) {
         report(error);
     }
+}
+
+bool CRecipeLifecycle::RunBetweenEdits(const std::function<long()>& change) {
+    if (!Commit()) {
+        return false;
+    }
+    long added = 0;
+    try {
+        added = change();
+    } catch (const storage::DaoException& error) {
+        report(error);
+    }
+    if (added > 0) {
+        seekBatch(added);
+    }
     EnterRecord();
     storeCurrentInDocument();
+    if (added > 0) {
+        hint(storage::Hint::RecipeAdded);
+        // Only 16 bits of a batch number travel in a notice.
+        if (added == storage::Hint::batch(added)) {
+            m_document.GoToBatch(&m_sender, added);
+        }
+    }
+    return true;
 }
 
 qint32 CRecipeLifecycle::storeNewRecipe() {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 #include "recipe_form/recipe_defaults.h"
 #include "recipe_form/recipe_validation.h"
@@ -97,6 +98,17 @@ public:
     void MoveTo(Move move);
     // The recipe log asks for a batch.
     void ShowBatch(long batch);
+    // A change of the recipe database made outside the form (a BeerXML
+    // import, an export that reads the saved recipes). The recipe first
+    // passes Commit and its save-changes prompt, so that no transaction of
+    // the form is left open that a later Discard could roll the change back
+    // with, or that could hold the file against it; then `change` runs on
+    // the document's database. It returns the batch number of the first
+    // recipe it added, which the form then shows and the other views are
+    // told of, or 0 to come back to the recipe as it was saved. False when
+    // the user stayed on the recipe (nothing ran). `change` reports its own
+    // failures and does not throw.
+    bool RunBetweenEdits(const std::function<long()>& change);
     // Writes an added recipe before its first ingredient row; its RecipeID,
     // or 0 when it could not be written.
     qint32 storeNewRecipe();
@@ -112,6 +124,8 @@ private:
     void commitTransaction();
     void rollbackTransaction();
     void editRecord();
+    // Seeks a batch on the record (message 1020 when there is none).
+    void seekBatch(long batch);
     void hint(long value);
     void storeCurrentInDocument();
     void report(const storage::DaoException& error);

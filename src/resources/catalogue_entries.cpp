@@ -787,6 +787,20 @@ const CatalogueEntry kCatalogueEntries[] = {
     {1388,
      "%1: this program divides each hop's bitterness by the boil size (%2 litres), where the file's "
      "figure may rest on the batch size (%3 litres)"},
+    // BeerXML export from the File menu: the current recipe or all of them
+    {1390,
+     "Export only the current recipe, %1?\nYes exports this recipe only; No exports all %2 "
+     "recipes of the database; Cancel exports nothing."},
+    // caption of the window that shows the loss report of a BeerXML import
+    {1391, "BeerXML Import"},
+    // status prompt and tooltip of the Import BeerXML command
+    {1392, "Add the recipes of a BeerXML file to the recipe database\nImport BeerXML"},
+    // status prompt and tooltip of the Export BeerXML command
+    {1393, "Write the current recipe or all recipes as a BeerXML file\nExport BeerXML"},
+    // loss report window: the heading of an imported recipe (batch, name)
+    {1394, "Batch %1: %2"},
+    // loss report window: a recipe that lost nothing
+    {1395, "everything imported"},
     // restore a backup: the question before the recipe database is replaced (date, path)
     {1470,
      "Warning:\nRestoring puts the recipes of the backup made %1 in the place of every recipe "

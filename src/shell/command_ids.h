@@ -12,6 +12,8 @@ inline constexpr int FilePrint = 57607;
 inline constexpr int FilePrintPreview = 57609;
 inline constexpr int FilePageSetup = 32769;
 inline constexpr int FileMru1 = 57616;  // to 57619
+inline constexpr int FileImportBeerXml = 1392;
+inline constexpr int FileExportBeerXml = 1393;
 inline constexpr int AppExit = 57665;
 
 inline constexpr int EditUndo = 57643;

@@ -6,8 +6,8 @@ namespace mw::shell {
 
 QString QtFileChooser::chooseFile(QWidget* parent, const FileRequest& request) {
     QFileDialog box(parent, request.caption, request.startPath, request.filter);
-    box.setFileMode(QFileDialog::ExistingFile);
-    box.setAcceptMode(QFileDialog::AcceptOpen);
+    box.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    box.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     box.setDefaultSuffix(request.defaultSuffix);
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) {
         return QString();

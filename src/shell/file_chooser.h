@@ -6,14 +6,16 @@ class QWidget;
 
 namespace mw::shell {
 
-// What an open-file box asks for: its caption, the file types as
+// What a file box asks for: its caption, the file types as
 // "Description (*.ext)" filters, the extension added to a bare name, and
-// where it starts.
+// where it starts (a folder, or a file name proposed in it). A box to save
+// in takes a new name too, and asks before an existing file is replaced.
 struct FileRequest {
     QString caption;
     QString filter;
     QString defaultSuffix;
     QString startPath;
+    bool save = false;
 };
 
 // The one way the program asks the user for a file; tests give answers
@@ -21,11 +23,12 @@ struct FileRequest {
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
-    // The chosen existing file, or empty when the user cancelled.
+    // The chosen file (an existing one unless the request is to save), or
+    // empty when the user cancelled.
     virtual QString chooseFile(QWidget* parent, const FileRequest& request) = 0;
 };
 
-// The desktop file box: the file must exist.
+// The desktop file box: the file must exist, unless it is to save in.
 class QtFileChooser final : public FileChooser {
 public:
     QString chooseFile(QWidget* parent, const FileRequest& request) override;
