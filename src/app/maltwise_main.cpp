@@ -76,13 +76,13 @@ int main(int argc, char** argv) {
     mw::app::registerCalculators(maltwise, settings, prompts, help);
     mw::app::registerReferenceData(maltwise, settings, prompts, help);
     mw::recipe_form::installRecipeForm(
-    mw::views::installBeerXmlCommands(maltwise, prompts, files, &help);
         maltwise, settings, prompts, &help, [&](mw::recipe_form::CRecipeFormSheet& form) {
             mw::views::attachTargetStyleWindows(form, {settings, prompts, &help});
             mw::views::attachPredictionDetails(form);
         });
     mw::app::ReportWiring reports(maltwise, settings, prompts);
     mw::views::installRecipeLog(maltwise, prompts, &help);
+    mw::views::installBeerXmlCommands(maltwise, prompts, files, &help);
     if (!maltwise.InitInstance(arguments)) {
         return 1;
     }

@@ -144,9 +144,9 @@ std::vector<MenuDefinition> recipeLogMenus() {
     using namespace cmd;
     return {{QStringLiteral("&File"),
              {item(FileOpen, "&Open..."), item(FileClose, "&Close"), separator(),
-              item(FilePrint, "&Print...\tCtrl+P"), item(FilePrintPreview, "Print Pre&view"),
               item(FileImportBeerXml, "&Import BeerXML..."),
               item(FileExportBeerXml, "&Export BeerXML..."), separator(),
+              item(FilePrint, "&Print...\tCtrl+P"), item(FilePrintPreview, "Print Pre&view"),
               item(FilePageSetup, "Page Se&tup..."), item(FilePrintSetup, "P&rint Setup..."),
               separator(), recentFiles(), item(AppExit, "E&xit")}},
             {QStringLiteral("&Edit"),
