@@ -23,10 +23,12 @@
 #include "shell/options_sheet.h"
 #include "shell/override_cursor.h"
 #include "shell/program_files.h"
+#include "shell/restore_backup_dialog.h"
 #include "shell/splash_window.h"
 #include "shell/tip_dialog.h"
 #include "storage/compact_repair.h"
 #include "storage/dao_exception.h"
+#include "storage/database.h"
 #include "storage/error_report.h"
 #include "storage/recipe_document.h"
 #include "storage/schema.h"
@@ -41,6 +43,8 @@ constexpr int kMsgFutureVersion = 19;
 constexpr int kMsgOnlyOneDatabase = 72;
 constexpr int kMsgBothRequested = 230;
 constexpr int kMsgDefaultsFailed = 1026;
+constexpr int kMsgBackupDamaged = 1473;
+constexpr int kMsgRestored = 1474;
 constexpr int kHelpContents = 0;
 // The windows' help topics.
 constexpr int kHelpRecipeForm = 192;
@@ -115,13 +119,20 @@ StartOptions parseCommandLine(const QStringList& arguments) {
 }
 
 CMwcalcApp::CMwcalcApp(storage::Settings& settings, PromptService& prompts, HelpService& help,
-                       FileChooser& files, QString dataFolder)
+                       FileChooser& files, QString dataFolder,
+                       std::unique_ptr<storage::RecipeBackups> backups)
     : m_settings(settings),
       m_prompts(prompts),
       m_help(help),
       m_files(files),
       m_dataFolder(std::move(dataFolder)),
-      m_desktop(DesktopActions::system()) {}
+      m_desktop(DesktopActions::system()),
+      m_backups(std::move(backups)) {
+    if (!m_backups && !m_dataFolder.isEmpty()) {
+        m_backups = std::make_unique<storage::RecipeBackups>(
+            QDir(m_dataFolder).filePath(QStringLiteral("Backups")));
+    }
+}
 
 CMwcalcApp::~CMwcalcApp() {
     if (m_frame) {
@@ -214,8 +225,8 @@ bool CMwcalcApp::OpenDocumentFile(const QString& path) {
         m_prompts.show(kMsgOnlyOneDatabase, PromptIcon::Exclamation);
         return false;
     }
-    auto document = std::make_unique<storage::CMwcalcDoc>(m_settings, m_prompts, &m_help,
-                                                          m_frame->infoStatusBar());
+    auto document = std::make_unique<storage::CMwcalcDoc>(
+        m_settings, m_prompts, &m_help, m_frame->infoStatusBar(), m_backups.get());
     {
         const OverrideCursor wait;
         if (!document->OnOpenDocument(path)) {
@@ -355,6 +366,75 @@ void CMwcalcApp::compactOrRepair(bool repair) {
                    PromptIcon::Information);
 }
 
+void CMwcalcApp::restoreBackup() {
+    if (!m_backups) {
+        return;
+    }
+    const QString path =
+        m_document
+            ? m_document->pathName()
+            : m_files.chooseFile(m_frame, {QStringLiteral("Restore Backup"),
+                                           QStringLiteral("Maltwise Databases (*.mdb *.MDB)"),
+                                           QStringLiteral("mdb"), QString()});
+    if (!path.isEmpty()) {
+        openRestoreBackup(path);
+    }
+}
+
+RestoreBackupDialog* CMwcalcApp::openRestoreBackup(const QString& recipePath) {
+    auto* dialog = new RestoreBackupDialog(
+        recipePath,
+        m_backups ? m_backups->copiesOf(recipePath) : std::vector<storage::BackupCopy>{}, m_prompts,
+        &m_help, m_frame);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &RestoreBackupDialog::restoreChosen, this,
+            [this, recipePath](const storage::BackupCopy& copy) {
+                restoreFromBackup(recipePath, copy);
+            });
+    dialog->open();
+    return dialog;
+}
+
+bool CMwcalcApp::restoreFromBackup(const QString& recipePath, const storage::BackupCopy& copy) {
+    if (!m_backups) {
+        return false;
+    }
+    if (!storage::RecipeBackups::isSound(copy.path) ||
+        !storage::isDatabaseOfKind(copy.path, storage::kRecipeMarker)) {
+        m_prompts.show(
+            kMsgBackupDamaged,
+            formatMessage(kMsgBackupDamaged, QDir::toNativeSeparators(copy.path).toStdString(),
+                          QDir::toNativeSeparators(recipePath).toStdString()),
+            PromptIcon::Exclamation);
+        return false;
+    }
+    // The open database leaves through the same door as File Close: a changed
+    // recipe gets its save question, and Cancel keeps everything as it was.
+    const bool wasOpen = m_document && storage::canonicalDatabasePath(m_document->pathName()) ==
+                                           storage::canonicalDatabasePath(recipePath);
+    if (wasOpen && !CloseDocument()) {
+        return false;
+    }
+    try {
+        const OverrideCursor wait;
+        m_backups->restore(recipePath, copy, m_settings.integer(Setting::BackupCopies));
+    } catch (const storage::DaoException& error) {
+        storage::ReportDaoException(error, m_prompts, &m_help);
+        if (wasOpen) {
+            OpenDocumentFile(recipePath);
+        }
+        return false;
+    }
+    if (wasOpen && !OpenDocumentFile(recipePath)) {
+        return false;
+    }
+    m_prompts.show(kMsgRestored,
+                   formatMessage(kMsgRestored, QDir::toNativeSeparators(recipePath).toStdString(),
+                                 RestoreBackupDialog::shownTime(copy.madeAt).toStdString()),
+                   PromptIcon::Information);
+    return true;
+}
+
 void CMwcalcApp::showOptions() {
     CMWOptionsSheet sheet(m_settings, m_prompts, m_files, &m_help, m_frame);
     if (sheet.exec() != QDialog::Accepted || !m_document) {
@@ -452,6 +532,7 @@ void CMwcalcApp::wireCommands() {
     c.setHandler(ToolsOptions, [this] { showOptions(); });
     c.setHandler(DatabaseCompress, [this] { compactOrRepair(false); });
     c.setHandler(DatabaseRepair, [this] { compactOrRepair(true); });
+    c.setHandler(DatabaseRestoreBackup, [this] { restoreBackup(); });
     c.setHandler(HelpTip, [this] { showTipOfTheDay(false); });
     c.setHandler(HelpAbout, [this] { showAbout(); });
     for (const HelpTopic& topic : kHelpTopics) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/about_dialog.h"
+#include "storage/recipe_backups.h"
 
 namespace mw {
 class HelpService;
@@ -24,6 +25,7 @@ namespace mw::shell {
 
 class CMainFrame;
 class FileChooser;
+class RestoreBackupDialog;
 
 // The two views of an open recipe database.
 enum class ViewKind { RecipeForm, RecipeLog };
@@ -46,8 +48,11 @@ class CMwcalcApp : public QObject {
 
 public:
     // `dataFolder`: where the default databases are made on the first start.
+    // `backups`: where the recipe databases are copied when they open; by
+    // default the folder "Backups" in `dataFolder` (none without one).
     CMwcalcApp(storage::Settings& settings, PromptService& prompts, HelpService& help,
-               FileChooser& files, QString dataFolder);
+               FileChooser& files, QString dataFolder,
+               std::unique_ptr<storage::RecipeBackups> backups = {});
     ~CMwcalcApp() override;
 
     // Start-up; `arguments` without the program name. Returns false when the
@@ -71,6 +76,17 @@ public:
     QString dataFolder() const { return m_dataFolder; }
 
     void compactOrRepair(bool repair);
+    // Tools > Database > Restore Backup...: the backups of the open recipe
+    // database (or, with none open, of a file the brewer picks).
+    void restoreBackup();
+    // Opens the restore dialog on the backups of a recipe file (window-modal).
+    RestoreBackupDialog* openRestoreBackup(const QString& recipePath);
+    // Puts a backup in the place of a recipe file: the copy is checked, an
+    // open database goes through its leave check and is closed, the file as
+    // it is is kept as a backup, and the database opens again. False when
+    // nothing was restored.
+    bool restoreFromBackup(const QString& recipePath, const storage::BackupCopy& copy);
+    storage::RecipeBackups* backups() const { return m_backups.get(); }
     void showOptions();
     void showTipOfTheDay(bool atStartup);
     void showAbout();
@@ -114,6 +130,7 @@ private:
     QString m_programFiles;
     DesktopActions m_desktop;
     QPointer<CMainFrame> m_frame;
+    std::unique_ptr<storage::RecipeBackups> m_backups;
     std::unique_ptr<storage::CMwcalcDoc> m_document;
     std::map<int, DocumentCommand> m_documentCommands;
     std::vector<std::function<void()>> m_closingHooks;

@@ -73,6 +73,7 @@ inline constexpr int Tool1 = 32876;  // to 32878
 inline constexpr int ToolsOptions = 32866;
 inline constexpr int DatabaseCompress = 32842;
 inline constexpr int DatabaseRepair = 32843;
+inline constexpr int DatabaseRestoreBackup = 1476;
 
 inline constexpr int WindowCascade = 57650;
 inline constexpr int WindowTile = 57651;

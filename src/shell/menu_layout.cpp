@@ -45,7 +45,8 @@ MenuDefinition toolsMenu() {
             {item(Tool1, "Tool 1"), item(Tool1 + 1, "Tool 2"), item(Tool1 + 2, "Tool 3"),
              separator(), item(ToolsOptions, "&Options..."),
              submenu("&Database", {item(DatabaseCompress, "&Compress..."),
-                                   item(DatabaseRepair, "&Repair...")})}};
+                                   item(DatabaseRepair, "&Repair..."),
+                                   item(DatabaseRestoreBackup, "Restore &Backup...")})}};
 }
 
 MenuDefinition helpMenu() {

@@ -6,11 +6,13 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -186,6 +188,19 @@ CMWOptions_Locations::CMWOptions_Locations(storage::Settings& settings, PromptSe
     defaultsLayout->addWidget(m_dataBrowse, 1, 2);
     defaultsLayout->setColumnStretch(1, 1);
     layout->addWidget(defaults);
+
+    auto* backups = new QGroupBox(QStringLiteral("Backups"), this);
+    auto* backupsLayout = new QHBoxLayout(backups);
+    m_backupsKept = new QSpinBox(backups);
+    m_backupsKept->setObjectName(QStringLiteral("backupsKept"));
+    m_backupsKept->setRange(1, 99);
+    auto* backupsLabel =
+        new QLabel(QStringLiteral("&Backups kept of each recipe database (one a day)"), backups);
+    backupsLabel->setBuddy(m_backupsKept);
+    backupsLayout->addWidget(backupsLabel);
+    backupsLayout->addWidget(m_backupsKept);
+    backupsLayout->addStretch(1);
+    layout->addWidget(backups);
     layout->addStretch(1);
 
     connect(m_recipeBrowse, &QPushButton::clicked, this, [this] {
@@ -208,6 +223,7 @@ void CMWOptions_Locations::load() {
     }
     m_recipe->setText(m_settings.string(Setting::DefaultRecipeFile));
     m_data->setText(m_settings.string(Setting::DefaultDataFile));
+    m_backupsKept->setValue(m_settings.integer(Setting::BackupCopies));
 }
 
 void CMWOptions_Locations::save() {
@@ -219,6 +235,7 @@ void CMWOptions_Locations::save() {
     }
     m_settings.setString(Setting::DefaultRecipeFile, m_recipe->text());
     m_settings.setString(Setting::DefaultDataFile, m_data->text());
+    m_settings.setInteger(Setting::BackupCopies, m_backupsKept->value());
 }
 
 bool CMWOptions_Locations::isDatabaseOfKind(const QString& path, const QString& marker) {

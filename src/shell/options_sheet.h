@@ -7,6 +7,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 
 namespace mw {
@@ -56,7 +57,8 @@ private:
     QCheckBox* m_deleteWarnings;
 };
 
-// The Locations page: the three external tools and the default databases.
+// The Locations page: the three external tools, the default databases and
+// how many backups of each recipe database are kept.
 class CMWOptions_Locations : public QWidget {
     Q_OBJECT
 
@@ -77,6 +79,7 @@ public:
     QLineEdit* dataFile() const { return m_data; }
     QPushButton* recipeBrowse() const { return m_recipeBrowse; }
     QPushButton* dataBrowse() const { return m_dataBrowse; }
+    QSpinBox* backupsKept() const { return m_backupsKept; }
 
 private:
     // Whether `path` opens as a database whose first table is `marker`. A
@@ -98,6 +101,7 @@ private:
     QLineEdit* m_data;
     QPushButton* m_recipeBrowse;
     QPushButton* m_dataBrowse;
+    QSpinBox* m_backupsKept;
 };
 
 // The Hints page: four fixed texts.
