@@ -43,8 +43,11 @@
 #include "shell/main_frame.h"
 #include "shell/options_sheet.h"
 #include "shell/program_files.h"
+#include "shell/restore_backup_dialog.h"
 #include "shell/tip_dialog.h"
+#include "storage/database.h"
 #include "storage/document_plus.h"
+#include "storage/recipe_backups.h"
 #include "storage/recipe_document.h"
 #include "storage/recipe_records.h"
 #include "storage/settings.h"
@@ -321,6 +324,25 @@ bool visitRecipeLog(shell::CMwcalcApp& app, const WindowVisitor& visitor) {
     return ok;
 }
 
+// Tools > Database > Restore Backup... on the open recipe database, with the
+// copy made on opening and two of earlier days.
+bool visitRestoreBackup(shell::CMwcalcApp& app, const WindowVisitor& visitor) {
+    if (app.backups() == nullptr || app.document() == nullptr) {
+        std::printf("FAILED restore backup\n");
+        return false;
+    }
+    for (const int daysAgo : {6, 1}) {
+        storage::RecipeBackups earlier(app.backups()->folder(), [daysAgo] {
+            return QDateTime(QDate::currentDate().addDays(-daysAgo), QTime(19, 42, 5));
+        });
+        earlier.backUpNow(*app.document()->database(), storage::RecipeBackups::kDefaultCopiesKept);
+    }
+    shell::RestoreBackupDialog* dialog = app.openRestoreBackup(app.document()->pathName());
+    const bool ok = visit(*dialog, visitor, QStringLiteral("database-restore-backup"));
+    dialog->close();
+    return ok;
+}
+
 }  // namespace
 
 bool tourWindows(const WindowVisitor& visitor) {
@@ -351,6 +373,7 @@ bool tourWindows(const WindowVisitor& visitor) {
         ok &= visitRecipeForm(app, prompts, visitor);
         ok &= visitTargetStyle(app, settings, prompts, help, visitor);
         ok &= visitRecipeLog(app, visitor);
+        ok &= visitRestoreBackup(app, visitor);
 
         ok &= visitCalculators(app.document()->hopUtilization(), prompts, visitor);
         ok &= visitLookups(settings, prompts, visitor);
