@@ -286,6 +286,44 @@ private slots:
         QCOMPARE(hashOf(file), before);
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
     }
+
+    // The disk fills up after a transaction has already written rows: the
+    // engine undoes all of it, so committing what came after is refused
+    // rather than storing half the work; rolling back is quiet, and the file
+    // holds what it held before.
+    void aTransactionUndoneByAFullDiskIsNotCommittedInPart() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("full.mdb"));
+        storage::createSampleRecipeDatabase(file);
+        const QByteArray before = hashOf(file);
+        spoil(file, Damage::DiskFull);
+        storage::Database db;
+        db.open(file);
+        db.beginTrans();
+        db.exec(QStringLiteral("UPDATE Recipes SET RecipeBrewer = ? WHERE RecipeBatchNo = 1"),
+                {QStringLiteral("Ann")});
+        try {
+            db.exec(QStringLiteral("UPDATE Recipes SET RecipeComments = ? WHERE RecipeBatchNo = 2"),
+                    {QString(40000, QLatin1Char('x'))});
+            QFAIL("the full disk took 40,000 more characters");
+        } catch (const storage::DaoException& full) {
+            QCOMPARE(full.number(), storage::DaoError::DiskFull);
+        }
+        db.exec(QStringLiteral("UPDATE Recipes SET RecipeName = ? WHERE RecipeBatchNo = 3"),
+                {QStringLiteral("After")});
+        try {
+            db.commitTrans();
+            QFAIL("a transaction the engine undid was committed in part");
+        } catch (const storage::DaoException& refused) {
+            QVERIFY2(refused.description().contains(QLatin1String("nothing of them was saved")),
+                     qPrintable(refused.description()));
+        }
+        db.rollback();
+        QCOMPARE(db.transactionDepth(), 0);
+        db.close();
+        storage::Database::setConnectionHook({});
+        QCOMPARE(hashOf(file), before);
+    }
 };
 
 MW_REGISTER_TEST(TestDamagedFiles)
