@@ -5,7 +5,6 @@
 #include "calculators/converter_dlg.h"
 #include "calculators/og_calc_dlg.h"
 #include "recipe_form/ingredient_lookups.h"
-#include "shell/application.h"
 #include "shell/command_ids.h"
 #include "storage/recipe_document.h"
 
@@ -63,28 +62,27 @@ calculators::CalculatorLookups lookups(storage::Settings& settings, PromptServic
 
 }  // namespace
 
-void registerCalculators(shell::CMwcalcApp& app, storage::Settings& settings,
+void registerCalculators(const CommandSink& add, storage::Settings& settings,
                          PromptService& prompts, HelpService& help) {
     using namespace shell::cmd;
     const calculators::CalculatorLookups choices = lookups(settings, prompts, help);
-    app.setDocumentCommand(
-        CalcBitterness, [&prompts, choices](storage::CMwcalcDoc& doc, QWidget* parent) {
-            calculators::CBitternessCalcDlg dlg(doc.hopUtilization(), prompts, choices, parent);
-            dlg.exec();
-        });
-    app.setDocumentCommand(CalcGravity, [&prompts, choices](storage::CMwcalcDoc&, QWidget* parent) {
+    add(CalcBitterness, [&prompts, choices](storage::CMwcalcDoc& doc, QWidget* parent) {
+        calculators::CBitternessCalcDlg dlg(doc.hopUtilization(), prompts, choices, parent);
+        dlg.exec();
+    });
+    add(CalcGravity, [&prompts, choices](storage::CMwcalcDoc&, QWidget* parent) {
         calculators::COGCalcDlg dlg(prompts, choices, parent);
         dlg.exec();
     });
-    app.setDocumentCommand(CalcAlcohol, [&prompts](storage::CMwcalcDoc&, QWidget* parent) {
+    add(CalcAlcohol, [&prompts](storage::CMwcalcDoc&, QWidget* parent) {
         calculators::CAlcoholCalcDlg dlg(prompts, parent);
         dlg.exec();
     });
-    app.setDocumentCommand(CalcSgBalling, [&prompts](storage::CMwcalcDoc&, QWidget* parent) {
+    add(CalcSgBalling, [&prompts](storage::CMwcalcDoc&, QWidget* parent) {
         calculators::CSGBallingDlg dlg(prompts, parent);
         dlg.exec();
     });
-    app.setDocumentCommand(CalcAbvAbw, [&prompts](storage::CMwcalcDoc&, QWidget* parent) {
+    add(CalcAbvAbw, [&prompts](storage::CMwcalcDoc&, QWidget* parent) {
         calculators::CABVABWDlg dlg(prompts, parent);
         dlg.exec();
     });

@@ -8,22 +8,15 @@
 #include <cstring>
 #include <iostream>
 
-#include "calculator_commands.h"
-#include "report_wiring.h"
-#include "refdata_commands.h"
+#include "extras_loader.h"
 #include "recipe_form/recipe_form_factory.h"
-#include "recipe_form/recipe_form_sheet.h"
 #include "resources/message_catalogue.h"
-#include "screenshots.h"
 #include "shell/application.h"
-#include "views/beerxml_file_commands.h"
 #include "shell/file_chooser.h"
 #include "shell/help_viewer.h"
 #include "shell/qt_prompt_service.h"
 #include "storage/settings.h"
 #include "views/recipe_log_factory.h"
-#include "views/prediction_details_window.h"
-#include "views/target_style_windows.h"
 
 namespace {
 
@@ -63,7 +56,8 @@ int main(int argc, char** argv) {
     arguments.removeFirst();
     const qsizetype shots = arguments.indexOf(QStringLiteral("--screenshots"));
     if (shots >= 0) {
-        return mw::app::renderScreenshots(arguments.value(shots + 1, QStringLiteral(".")));
+        return mw::app::ExtrasLoader::renderScreenshots(
+            arguments.value(shots + 1, QStringLiteral(".")));
     }
 
     mw::storage::Settings settings(mw::storage::Settings::openUserStore());
@@ -73,19 +67,17 @@ int main(int argc, char** argv) {
     mw::shell::CMwcalcApp maltwise(
         settings, prompts, help, files,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    mw::app::registerCalculators(maltwise, settings, prompts, help);
-    mw::app::registerReferenceData(maltwise, settings, prompts, help);
+    // The calculators, reference dialogs, reports, BeerXML and the recipe
+    // windows beside the form come from a library loaded when first used.
+    mw::app::ExtrasLoader extras({maltwise, settings, prompts, help, files});
+    extras.installCommands();
     mw::recipe_form::installRecipeForm(
-        maltwise, settings, prompts, &help, [&](mw::recipe_form::CRecipeFormSheet& form) {
-            mw::views::attachTargetStyleWindows(form, {settings, prompts, &help});
-            mw::views::attachPredictionDetails(form);
-        });
-    mw::app::ReportWiring reports(maltwise, settings, prompts);
+        maltwise, settings, prompts, &help,
+        [&extras](mw::recipe_form::CRecipeFormSheet& form) { extras.attachToForm(form); });
     mw::views::installRecipeLog(maltwise, prompts, &help);
-    mw::views::installBeerXmlCommands(maltwise, prompts, files, &help);
     if (!maltwise.InitInstance(arguments)) {
         return 1;
     }
-    reports.wireFrame();
+    extras.wireFrame();
     return app.exec();
 }

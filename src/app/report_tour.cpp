@@ -27,7 +27,6 @@ bool visitReports(shell::CMwcalcApp& app, storage::Settings& settings, PromptSer
         select.reject();
     }
     ReportWiring wiring(app, settings, prompts);
-    wiring.wireFrame();
     views::ReportCommands& reports = wiring.commands();
     app.document()->GoToBatch(nullptr, 6);
     const auto preview = [&](int index, const QString& name) {

@@ -2,14 +2,10 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 
 #include "recipe_form/recipe_form_sheet.h"
 #include "recipe_form/recipe_lifecycle.h"
-#include "recipe_form/recipe_recipe_page.h"
 #include "shell/application.h"
-#include "shell/command_ids.h"
-#include "shell/command_set.h"
 #include "shell/main_frame.h"
 #include "storage/recipe_document.h"
 #include "storage/recipe_records.h"
@@ -35,36 +31,14 @@ recipe_form::CRecipeFormSheet* recipeForm(shell::CMainFrame* frame) {
 
 ReportWiring::ReportWiring(shell::CMwcalcApp& app, storage::Settings& settings,
                            PromptService& prompts)
-    : m_app(app), m_settings(settings), m_prompts(prompts) {
-    app.setDocumentCommand(shell::cmd::ReportSelect, [this](storage::CMwcalcDoc&, QWidget* parent) {
-        commands().SelectReport(parent);
-    });
-    app.addDocumentClosingHook([this] {
-        if (m_commands) {
-            m_commands->CloseReports();
-        }
-    });
-}
+    : m_app(app), m_settings(settings), m_prompts(prompts) {}
 
 ReportWiring::~ReportWiring() = default;
 
-void ReportWiring::wireFrame() {
-    shell::CMainFrame* frame = m_app.mainFrame();
-    frame->commands().setHandler(shell::cmd::FilePrintSetup,
-                                 [this, frame] { commands().PrintSetup(frame); });
-    connect(frame, &shell::CMainFrame::activeViewChanged, this, &ReportWiring::decorateView);
-    for (QMdiSubWindow* sub : frame->mdiArea()->subWindowList()) {
-        decorateView(sub->widget());
+void ReportWiring::closeReports() {
+    if (m_commands) {
+        m_commands->CloseReports();
     }
-}
-
-void ReportWiring::decorateView(QWidget* view) {
-    auto* form = qobject_cast<recipe_form::CRecipeFormSheet*>(view);
-    if (form == nullptr || form->property("reportsWired").toBool()) {
-        return;
-    }
-    form->setProperty("reportsWired", true);
-    form->recipePage()->setPrintHandler([this] { commands().PreviewCurrentRecipe(); });
 }
 
 views::ReportCommands& ReportWiring::commands() {

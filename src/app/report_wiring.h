@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <memory>
 
 namespace mw {
@@ -18,25 +17,21 @@ class ReportCommands;
 
 namespace mw::app {
 
-// Puts the reports on the program: Reports > Select a Report (with Preview
-// and Print once a report is chosen), the Recipe page's "&Print" button,
-// File > Print Setup, and closing the reports with the recipe database. The
-// report commands are made the first time they are needed.
-class ReportWiring : public QObject {
-    Q_OBJECT
-
+// The reports of the program on its recipe database and recipe form:
+// Reports > Select a Report (with Preview and Print once a report is
+// chosen), the Recipe page's "&Print" button and File > Print Setup go to
+// commands(); the report commands are made the first time they are needed.
+class ReportWiring {
 public:
     ReportWiring(shell::CMwcalcApp& app, storage::Settings& settings, PromptService& prompts);
-    ~ReportWiring() override;
+    ~ReportWiring();
 
-    // After the main window is made (InitInstance): the frame's commands.
-    void wireFrame();
     views::ReportCommands& commands();
     bool made() const { return m_commands != nullptr; }
+    // The recipe database closes: the preview and the print engine go.
+    void closeReports();
 
 private:
-    void decorateView(QWidget* view);
-
     shell::CMwcalcApp& m_app;
     storage::Settings& m_settings;
     PromptService& m_prompts;

@@ -199,15 +199,21 @@ void BeerXmlFileCommands::exportRecipes(storage::CMwcalcDoc& document, QWidget* 
 
 void installBeerXmlCommands(shell::CMwcalcApp& app, PromptService& prompts,
                             shell::FileChooser& files, HelpService* help) {
+    installBeerXmlCommands(app, prompts, files, help, [&app](int id, BeerXmlCommand command) {
+        app.setDocumentCommand(id, std::move(command));
+    });
+}
+
+void installBeerXmlCommands(shell::CMwcalcApp& app, PromptService& prompts,
+                            shell::FileChooser& files, HelpService* help,
+                            const std::function<void(int id, BeerXmlCommand command)>& add) {
     auto commands = std::make_shared<BeerXmlFileCommands>(app, prompts, files, help);
-    app.setDocumentCommand(shell::cmd::FileImportBeerXml,
-                           [commands](storage::CMwcalcDoc& document, QWidget* parent) {
-                               commands->importFile(document, parent);
-                           });
-    app.setDocumentCommand(shell::cmd::FileExportBeerXml,
-                           [commands](storage::CMwcalcDoc& document, QWidget* parent) {
-                               commands->exportRecipes(document, parent);
-                           });
+    add(shell::cmd::FileImportBeerXml, [commands](storage::CMwcalcDoc& document, QWidget* parent) {
+        commands->importFile(document, parent);
+    });
+    add(shell::cmd::FileExportBeerXml, [commands](storage::CMwcalcDoc& document, QWidget* parent) {
+        commands->exportRecipes(document, parent);
+    });
 }
 
 }  // namespace mw::views

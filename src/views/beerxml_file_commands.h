@@ -1,9 +1,16 @@
 #pragma once
 
+#include <functional>
+
+class QWidget;
+
 namespace mw {
 class HelpService;
 class PromptService;
 }  // namespace mw
+namespace mw::storage {
+class CMwcalcDoc;
+}
 namespace mw::shell {
 class CMwcalcApp;
 class FileChooser;
@@ -25,5 +32,11 @@ namespace mw::views {
 // saved (the save-changes question first), and how many were written.
 void installBeerXmlCommands(shell::CMwcalcApp& app, PromptService& prompts,
                             shell::FileChooser& files, HelpService* help);
+// The same two commands handed to `add` instead of put on the application
+// (the program routes them to the library they live in).
+using BeerXmlCommand = std::function<void(storage::CMwcalcDoc& document, QWidget* parent)>;
+void installBeerXmlCommands(shell::CMwcalcApp& app, PromptService& prompts,
+                            shell::FileChooser& files, HelpService* help,
+                            const std::function<void(int id, BeerXmlCommand command)>& add);
 
 }  // namespace mw::views

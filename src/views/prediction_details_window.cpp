@@ -1,8 +1,5 @@
 #include "views/prediction_details_window.h"
 
-#include <QAction>
-#include <QMenu>
-
 #include "calc/assumption_report.h"
 #include "calc/recipe_calculation.h"
 #include "recipe_form/recipe_form_sheet.h"
@@ -13,14 +10,7 @@
 namespace mw::views {
 
 void attachPredictionDetails(recipe_form::CRecipeFormSheet& form) {
-    QMenu* menu = form.contextMenu();
-    if (menu == nullptr) {
-        return;
-    }
-    menu->addSeparator();
-    QAction* action = menu->addAction(QStringLiteral("Predic&tion Details..."));
-    action->setObjectName(QStringLiteral("predictionDetailsAction"));
-    QObject::connect(action, &QAction::triggered, &form, [&form] { runPredictionDetails(form); });
+    attachPredictionDetails(form, runPredictionDetails);
 }
 
 PredictionDetails recalculateWithDetails(recipe_form::CRecipeFormSheet& form) {

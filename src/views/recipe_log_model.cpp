@@ -89,3 +89,7 @@ QVariant RecipeLogModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 }  // namespace mw::views
+
+// The recipe log is linked into the program on its own, without the other
+// windows of this folder (which come with the extras library).
+#include "moc_recipe_log_model.cpp"

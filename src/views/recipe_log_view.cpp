@@ -368,3 +368,7 @@ void CRecipeLogView::OnDocumentDestroyed() {
 }
 
 }  // namespace mw::views
+
+// The recipe log is linked into the program on its own, without the other
+// windows of this folder (which come with the extras library).
+#include "moc_recipe_log_view.cpp"

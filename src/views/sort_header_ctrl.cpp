@@ -51,3 +51,7 @@ void CSortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int log
 }
 
 }  // namespace mw::views
+
+// The recipe log is linked into the program on its own, without the other
+// windows of this folder (which come with the extras library).
+#include "moc_sort_header_ctrl.cpp"
