@@ -34,8 +34,12 @@ QString CBeerXmlImportReportDlg::reportText(const beerxml::ImportResult& result)
         if (recipe.report.isEmpty()) {
             lines << QStringLiteral("    ") + beerxml::catalogueText(kNothingLost);
         }
+        // The heading names the recipe: its lines go without the path's
+        // first step ("RECIPE 'Dry Stout' / ").
+        const QString path = QStringLiteral("RECIPE '%1' / ").arg(recipe.name);
         for (const QString& line : recipe.report) {
-            lines << QStringLiteral("    ") + line;
+            lines << QStringLiteral("    ") +
+                         (line.startsWith(path) ? line.mid(path.size()) : line);
         }
     }
     if (!result.fileReport.isEmpty()) {
@@ -107,8 +111,8 @@ CBeerXmlImportReportDlg::CBeerXmlImportReportDlg(const beerxml::ImportResult& re
 
     // Wide enough for the usual report line, in characters of the text's font.
     const QFontMetrics metrics(m_report->font());
-    resize(std::min(96 * metrics.horizontalAdvance(QLatin1Char('x')), 1000),
-           22 * metrics.lineSpacing());
+    resize(std::min(100 * metrics.horizontalAdvance(QLatin1Char('x')), 1000),
+           26 * metrics.lineSpacing());
     m_ok->setFocus();
 }
 
