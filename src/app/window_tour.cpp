@@ -51,10 +51,10 @@
 #include "storage/recipe_document.h"
 #include "storage/recipe_records.h"
 #include "storage/settings.h"
+#include "views/beerxml_file_commands.h"
 #include "views/calc_messages_dlg.h"
 #include "views/prediction_details_dlg.h"
 #include "views/prediction_details_window.h"
-#include "views/beerxml_file_commands.h"
 #include "views/recipe_log_factory.h"
 #include "views/recipe_log_view.h"
 #include "views/style_tree.h"
@@ -368,6 +368,7 @@ bool tourWindows(const WindowVisitor& visitor) {
                 views::attachTargetStyleWindows(form, {settings, prompts, &help});
             });
         views::installRecipeLog(app, prompts, &help);
+        views::installBeerXmlCommands(app, prompts, files, &help);
         app.OpenDocumentFile(settings.string(storage::Setting::DefaultRecipeFile));
         ok &= visit(*frame, visitor, QStringLiteral("main-window"));
         ok &= visitRecipeForm(app, prompts, visitor);
@@ -379,6 +380,7 @@ bool tourWindows(const WindowVisitor& visitor) {
         ok &= visitLookups(settings, prompts, visitor);
         ok &= visitReferenceDialogs(settings, prompts, visitor);
         ok &= visitReports(app, settings, prompts, visitor);
+        ok &= visitBeerXmlImportReport(work.path(), help, frame, visitor);
 
         shell::CMWOptionsSheet options(settings, prompts, files, &help, frame);
         for (int page = 0; page < options.tabs()->count(); ++page) {
@@ -391,7 +393,6 @@ bool tourWindows(const WindowVisitor& visitor) {
         shell::CTipDlg tip(settings, prompts, shell::findProgramFile(QStringLiteral("tips.txt")),
                            frame);
         ok &= visit(tip, visitor, QStringLiteral("tip-of-the-day"));
-        views::installBeerXmlCommands(app, prompts, files, &help);
         tip.hide();
 
         shell::CAboutDlg about(settings, prompts, shell::DesktopActions::system(), frame);
@@ -403,7 +404,6 @@ bool tourWindows(const WindowVisitor& visitor) {
         shell::CCreditsDlg credits(shell::parseCredits(QString::fromUtf8(creditsFile.readAll())),
                                    prompts, frame);
         credits.show();
-        ok &= visitBeerXmlImportReport(work.path(), help, frame, visitor);
         for (int i = 0; i < 160; ++i) {
             credits.tick();
         }
