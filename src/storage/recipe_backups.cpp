@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 
 #include "resources/message_catalogue.h"
@@ -31,14 +30,33 @@ struct Stamp {
 // Reads the time part of a copy's name ("20261206-081500" or
 // "20261206-081500-2"); false for any other name.
 bool readStamp(const QString& rest, Stamp& stamp) {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{8}-\\d{6})(?:-(\\d+))?\\.mdb$"));
-    const QRegularExpressionMatch match = pattern.match(rest);
-    if (!match.hasMatch()) {
+    // Read by hand: a regular expression here would load its engine at start-up.
+    const qsizetype stampLength = kStampFormat.size();
+    if (!rest.endsWith(kExtension) || rest.size() < stampLength + kExtension.size()) {
         return false;
     }
-    stamp.madeAt = QDateTime::fromString(match.captured(1), kStampFormat);
-    stamp.sequence = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
-    return stamp.madeAt.isValid();
+    const QString sequence = rest.mid(stampLength, rest.size() - stampLength - kExtension.size());
+    if (!sequence.isEmpty()) {
+        if (sequence.size() < 2 || sequence.front() != QLatin1Char('-')) {
+            return false;
+        }
+        for (qsizetype i = 1; i < sequence.size(); ++i) {
+            if (sequence.at(i) < QLatin1Char('0') || sequence.at(i) > QLatin1Char('9')) {
+                return false;
+            }
+        }
+    }
+    const QString time = rest.left(stampLength);
+    for (qsizetype i = 0; i < time.size(); ++i) {
+        const bool dash = i == 8;
+        const QChar c = time.at(i);
+        if (dash ? c != QLatin1Char('-') : (c < QLatin1Char('0') || c > QLatin1Char('9'))) {
+            return false;
+        }
+    }
+    stamp.madeAt = QDateTime::fromString(time, kStampFormat);
+    stamp.sequence = sequence.isEmpty() ? 1 : sequence.mid(1).toInt();
+    return stamp.madeAt.isValid() && stamp.sequence > 0;
 }
 
 void removeCopy(const QString& path) {

@@ -43,9 +43,9 @@ void createSchema(Database& database, DatabaseKind kind);
 
 // Checks that an open database of the given kind can be read to its end
 // (the engine's quick check of every page) and holds every table with every
-// column the program reads and writes (a recipe database also its two views
-// and its saved queries); throws a DaoException saying what is wrong. It
-// only reads.
+// column the program reads and writes (a recipe database also its saved
+// queries; its two views hold no data and are left to their readers); throws a DaoException saying
+// what is wrong. It only reads.
 void verifyDatabase(Database& database, DatabaseKind kind);
 
 // True when the file opens as a database whose first table is `marker`;
