@@ -72,8 +72,20 @@ foreach(size 16 22 24 32 48 64 128 256)
 endforeach()
 install(FILES "${MW_PACKAGING}/icons/${MW_APP_ID}.svg"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
-install(FILES "${PROJECT_SOURCE_DIR}/docs/man/maltwise.1" "${PROJECT_SOURCE_DIR}/docs/man/maltwise-db.1"
-        DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+# Manual pages go in compressed, as Debian's packages keep them (-n: no name
+# or time stamp inside, so the same page gives the same file).
+set(MW_MAN_PAGES)
+foreach(page maltwise.1 maltwise-db.1)
+  set(compressed "${PROJECT_BINARY_DIR}/man/${page}.gz")
+  add_custom_command(OUTPUT "${compressed}"
+                     COMMAND ${CMAKE_COMMAND} -E make_directory "${PROJECT_BINARY_DIR}/man"
+                     COMMAND gzip -9nc "${PROJECT_SOURCE_DIR}/docs/man/${page}" > "${compressed}"
+                     DEPENDS "${PROJECT_SOURCE_DIR}/docs/man/${page}"
+                     VERBATIM)
+  list(APPEND MW_MAN_PAGES "${compressed}")
+endforeach()
+add_custom_target(man_pages ALL DEPENDS ${MW_MAN_PAGES})
+install(FILES ${MW_MAN_PAGES} DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 
 # The Debian package: cpack -G DEB in the build folder.
 set(CPACK_PACKAGE_NAME "maltwise-calculator")

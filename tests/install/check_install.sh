@@ -31,7 +31,7 @@ for f in bin/maltwise bin/maltwise-db \
          share/maltwise-calculator/reports/Recipe.rpt share/maltwise-calculator/reports/Hops.rpt \
          "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
          "share/icons/hicolor/scalable/apps/$app_id.svg" \
-         share/man/man1/maltwise.1 share/man/man1/maltwise-db.1; do
+         share/man/man1/maltwise.1.gz share/man/man1/maltwise-db.1.gz; do
   [ -s "$installed/$f" ] || fail "not installed: $f"
 done
 for size in 16 22 24 32 48 64 128 256; do
