@@ -7,6 +7,8 @@
 #include "recipe_form/lookup_dlg.h"
 #include "recipe_form/recipe_form_sheet.h"
 #include "recipe_form/recipe_recipe_page.h"
+#include "resources/message_catalogue.h"
+#include "resources/prompt_service.h"
 #include "shell/application.h"
 #include "shell/command_set.h"
 #include "shell/main_frame.h"
@@ -19,6 +21,8 @@ namespace {
 using MakeExtras = Extras* (*)(const ExtrasServices&);
 using RenderScreenshots = int (*)(const QString&);
 
+constexpr int kMsgLibraryNotLoaded = 1490;
+
 }  // namespace
 
 ExtrasLoader::ExtrasLoader(const ExtrasServices& services) : m_services(services) {}
@@ -28,9 +32,8 @@ ExtrasLoader::~ExtrasLoader() {
     m_extras.reset();
 }
 
-std::unique_ptr<QLibrary> ExtrasLoader::load() {
+std::unique_ptr<QLibrary> ExtrasLoader::load(QString& error) {
     const QDir program(QCoreApplication::applicationDirPath());
-    QString error;
     for (const QString& folder :
          {program.path(), program.filePath(QStringLiteral(MW_EXTRAS_FROM_PROGRAM))}) {
         auto library =
@@ -51,13 +54,23 @@ Extras* ExtrasLoader::extras() {
     if (m_extras) {
         return m_extras.get();
     }
+    QString error;
     if (!m_library) {
-        m_library = load();
+        m_library = load(error);
     }
     if (m_library) {
         if (auto make = reinterpret_cast<MakeExtras>(m_library->resolve("mwMakeExtras"))) {
             m_extras.reset(make(m_services));
+        } else {
+            error = m_library->errorString();
         }
+    }
+    if (!m_extras) {
+        // The command the user chose does nothing without the library: say why.
+        m_services.prompts.show(
+            kMsgLibraryNotLoaded,
+            formatMessage(kMsgLibraryNotLoaded, MW_EXTRAS_LIBRARY, error.trimmed().toStdString()),
+            PromptIcon::Exclamation);
     }
     return m_extras.get();
 }
@@ -118,7 +131,8 @@ void ExtrasLoader::attachToForm(recipe_form::CRecipeFormSheet& form) {
 }
 
 int ExtrasLoader::renderScreenshots(const QString& folder) {
-    const std::unique_ptr<QLibrary> library = load();
+    QString error;
+    const std::unique_ptr<QLibrary> library = load(error);
     auto render = library
                       ? reinterpret_cast<RenderScreenshots>(library->resolve("mwRenderScreenshots"))
                       : nullptr;

@@ -29,14 +29,16 @@ public:
     // and the Recipe page's Print.
     void attachToForm(recipe_form::CRecipeFormSheet& form);
 
-    // Null (and a warning) when the library cannot be loaded.
+    // Null, after message 1490 saying why, when the library cannot be loaded.
     Extras* extras();
 
     // maltwise --screenshots FOLDER.
     static int renderScreenshots(const QString& folder);
 
 private:
-    static std::unique_ptr<QLibrary> load();
+    // Null when neither folder holds a library that loads; `error` then
+    // gets the loader's reasons.
+    static std::unique_ptr<QLibrary> load(QString& error);
 
     ExtrasServices m_services;
     std::unique_ptr<QLibrary> m_library;

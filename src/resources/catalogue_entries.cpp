@@ -823,6 +823,11 @@ const CatalogueEntry kCatalogueEntries[] = {
      "%2.\n\nIts recipes as they were before are kept as a backup of today."},
     // status prompt and tooltip of the Restore Backup command
     {1476, "Put a kept backup in the place of the open recipe database\nRestore Backup"},
+    // the library of the windows opened on first use cannot be loaded (library name, reasons)
+    {1490,
+     "File Error:\nThis window is part of the library %1, which could not be loaded.\n\n%2\n\n"
+     "Install Maltwise Calculator again to put the library back.  The recipes are not "
+     "affected."},
     // status prompt and tooltip of a command
     {32769, "Change the page layout\nPage Setup"},
     // status prompt and tooltip of the Add record command
