@@ -200,7 +200,9 @@ GridSettings loadGridSettings(const QString& path, const QString& builtInName, Q
         reason = QStringLiteral("the file is missing");
     }
     if (problem != nullptr) {
-        *problem = QStringLiteral("%1 (%2)").arg(QFileInfo(path).fileName(), reason);
+        // A file not found at all has no path: name the file that was looked for.
+        const QString shown = path.isEmpty() ? builtInName : QFileInfo(path).fileName();
+        *problem = QStringLiteral("%1 (%2)").arg(shown, reason);
     }
     QFile builtIn(QStringLiteral(":/grid/") + builtInName);
     builtIn.open(QIODevice::ReadOnly);

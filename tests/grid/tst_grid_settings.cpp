@@ -115,6 +115,13 @@ private slots:
         QCOMPARE(prompts.shownNumbers(), std::vector<int>{1053});
         QVERIFY(prompts.shown()[0].text.find("GWIngredients.gws (the file is missing)") !=
                 std::string::npos);
+
+        // Not found in any program folder: there is no path, and the message
+        // still names the file.
+        prompts.clear();
+        loadGridSettings(QString(), QStringLiteral("GWTargetStyle.gws"), prompts);
+        QVERIFY(prompts.shown()[0].text.find("GWTargetStyle.gws (the file is missing)") !=
+                std::string::npos);
     }
 
     // A fixed table: its rows are the row headings, which are not editable.
