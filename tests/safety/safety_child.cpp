@@ -150,6 +150,9 @@ private:
         say(QStringLiteral("SAVING ") + saved);
         if (m_reportEarly) {
             say(QStringLiteral("COMMITTED ") + saved);
+            // A slow disk: the false report stands long enough for a kill to
+            // land on it however fast or slow the build is.
+            QThread::msleep(30);
         }
         m_doc.workspace().commitTrans();
         if (!m_reportEarly) {
