@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_prompts.h"
 #include "calc/hop_utilization.h"
 #include "calc/ingredient_rows.h"
 #include "calc/recipe_calculation.h"
@@ -15,10 +16,7 @@
 
 namespace {
 
-class SilentPrompts final : public mw::PromptService {
-public:
-    mw::PromptAnswer ask(const mw::Prompt&) override { return mw::PromptAnswer::Ok; }
-};
+using mw::bench::SilentPrompts;
 
 void fillRecipe(mw::calc::IngredientRows& rows) {
     using mw::calc::Sheet;

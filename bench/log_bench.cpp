@@ -14,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench_prompts.h"
 #include "bench_timing.h"
 #include "resources/prompt_service.h"
 #include "storage/database.h"
@@ -28,18 +29,11 @@
 
 using namespace mw;
 using bench::medianMs;
+using bench::SilentPrompts;
 
 namespace {
 
 constexpr int kRecipes = 10000;
-
-class SilentPrompts final : public PromptService {
-public:
-    PromptAnswer ask(const Prompt& p) override {
-        std::fprintf(stderr, "prompt: %s\n", p.text.c_str());
-        return PromptAnswer::Ok;
-    }
-};
 
 void fill(storage::Database& db) {
     const char* const names[] = {"Pale Ale", "brown ale",        "Stout",  "Bière de Garde",

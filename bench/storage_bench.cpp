@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench_prompts.h"
 #include "bench_timing.h"
 #include "resources/prompt_service.h"
 #include "storage/database.h"
@@ -24,19 +25,12 @@
 
 using namespace mw;
 using bench::medianMs;
+using bench::SilentPrompts;
 
 namespace {
 
 constexpr int kRecipes = 10000;
 constexpr int kIngredientsPerRecipe = 10;
-
-class SilentPrompts final : public PromptService {
-public:
-    PromptAnswer ask(const Prompt& p) override {
-        std::fprintf(stderr, "prompt: %s\n", p.text.c_str());
-        return PromptAnswer::Ok;
-    }
-};
 
 void fill(storage::Database& db) {
     storage::Transaction t(db);
